@@ -1,0 +1,17 @@
+#pragma once
+
+#include "comments/CommentRequest.h"
+
+#include <QString>
+
+namespace quillmark {
+
+// The boxed comment block for one request: the procedure block for Sub, Function, Property (and
+// no kind), the general block for General. Every line ends with CR LF. Pure: no clock, no files.
+QString BuildCommentBlock(const CommentRequest& request);
+
+// "dd-mmm-yy" with the month's abbreviated name from the default locale (the user's regional
+// settings unless a test pins another).
+QString FormatCommentDate(const QDate& date);
+
+} // namespace quillmark
