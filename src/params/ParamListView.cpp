@@ -1,0 +1,45 @@
+#include "params/ParamListView.h"
+
+#include "params/ParamListModel.h"
+#include "shell/Twips.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+
+namespace quillmark {
+
+ParamListView::ParamListView(QWidget* parent) : QTreeView(parent) {
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSortingEnabled(false);
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+}
+
+void ParamListView::SetParamModel(ParamListModel* model) {
+    model_ = model;
+    setModel(model);
+    connect(model, &QAbstractItemModel::columnsInserted, this, &ParamListView::ApplyColumnWidths);
+    connect(model, &QAbstractItemModel::columnsRemoved, this, &ParamListView::ApplyColumnWidths);
+    ApplyColumnWidths();
+}
+
+int ParamListView::SelectedRow() const {
+    if (selectionModel() == nullptr) {
+        return -1;
+    }
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void ParamListView::ApplyColumnWidths() {
+    for (int position = 1; position <= model_->ColumnCount(); ++position) {
+        setColumnWidth(position - 1, TwipsToPixelsX(this, model_->ColumnAt(position).WidthTwips));
+    }
+}
+
+} // namespace quillmark

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QTreeView>
+
+namespace quillmark {
+
+class ParamListModel;
+
+// The report-style view of the parameter list (`lstParams`): one row per parameter, column headers
+// sized from the model's widths in twips, kept in step when a column is inserted or removed.
+class ParamListView : public QTreeView {
+    Q_OBJECT
+
+public:
+    explicit ParamListView(QWidget* parent = nullptr);
+
+    void SetParamModel(ParamListModel* model);
+    ParamListModel* ParamModel() const { return model_; }
+    // The selected row, or -1.
+    int SelectedRow() const;
+
+private:
+    void ApplyColumnWidths();
+
+    ParamListModel* model_ = nullptr;
+};
+
+} // namespace quillmark

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "comments/CommentParameter.h"
+#include "comments/DevelopmentLanguage.h"
+
+#include <QList>
+
+class QWidget;
+
+namespace quillmark {
+
+class ParamListModel;
+class ParamListView;
+struct ParamTypeCatalogues;
+
+// The operations of the main window's parameter list.
+class ParameterList {
+public:
+    // At start-up: remove "Optional" (column 2) unless the language is Visual Basic.
+    static void ApplyStartupColumnRule(ParamListModel& list, DevelopmentLanguage language);
+    // After the options dialog, OK or Cancel: "Optional" back at position 2 (600 twips) under
+    // Visual Basic with exactly 3 columns; removed under the other languages with exactly 4.
+    static void ApplyColumnRuleAfterOptions(ParamListModel& list, DevelopmentLanguage language);
+    // `cmdParamAdd_Click`: the entry dialog, then one row appended on OK.
+    static void AddParameter(QWidget* parent, ParamListModel& list, DevelopmentLanguage language,
+                             ParamTypeCatalogues& catalogues);
+    // `cmdParamRemove_Click`: removes the selected row; nothing selected does nothing.
+    static void RemoveSelected(ParamListView& view);
+    // The rows as the copy operation reads them, by the current language's cell positions.
+    static QList<CommentParameter> ReadParameters(const ParamListModel& list,
+                                                  DevelopmentLanguage language);
+};
+
+} // namespace quillmark

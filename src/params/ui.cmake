@@ -1,0 +1,4 @@
+target_sources(quillmark_ui PRIVATE
+    ParamListModel.cpp
+    ParamListView.cpp
+)

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "comments/DevelopmentLanguage.h"
+
+#include <QString>
+
+namespace quillmark {
+
+// The settings kept between runs in "Quillmrk.ini", and the names that go with each language.
+inline constexpr char SettingsFileName[] = "Quillmrk.ini";
+
+struct GlobalSettings {
+    QString PersonalName;
+    DevelopmentLanguage Language = DevelopmentLanguage::VB;
+    QString BeginFree;
+    QString EndFree;
+};
+
+// The outcome of a write the user asked for; on failure the file is unchanged.
+struct SettingsWriteResult {
+    bool Ok = true;
+    QString FilePath; // the settings file's full path
+    QString Reason;   // why it failed, for a message; empty on success
+};
+
+class SettingsLayout {
+public:
+    // Section "General", keys read in the order name, language, begin, end.
+    static GlobalSettings LoadGlobalSettings();
+    // The four "General" keys, in the order "Comments Type", "Personal Name", "Begin Free",
+    // "End Free"; stops at the first failure.
+    static SettingsWriteResult SaveGeneralSettings(const GlobalSettings& settings);
+
+    // A leading number as a hand-edited file may hold it: blanks anywhere ignored, sign, digits,
+    // point, exponent; 0 when there is none or it lies outside the 32-bit range; halves to even.
+    static std::int32_t ReadWholeNumber(const QString& text);
+
+    // "Param Types VB", ... ; "Param Types " for a language outside the four.
+    static QString CatalogueSection(DevelopmentLanguage language);
+    // "Visual Basic", "C/C++", "Delphi", "Custom Remarks"; empty outside the four.
+    static QString DisplayName(DevelopmentLanguage language);
+    // The options dialog's captions for the four languages.
+    static QString OptionCaption(DevelopmentLanguage language);
+};
+
+} // namespace quillmark
