@@ -1,5 +1,6 @@
 #include "comments/CharacterCount.h"
 #include "comments/CommentBlockBuilder.h"
+#include "support/QtPrinters.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -128,7 +129,7 @@ TEST_F(CommentBlockBuilderTest, EmptyFieldsKeepTheirLeadingBlanks) {
     EXPECT_EQ(lines[4], u"'  Parameters:"_s);   // followed directly by the two empty lines
     EXPECT_EQ(lines[5], u"'"_s);
     EXPECT_EQ(lines[8], u"'      "_s);           // empty returns
-    EXPECT_EQ(lines[11], u"'      09-Jan-26                                           Creation Date"_s);
+    EXPECT_EQ(lines[11], u"'      09-Jan-26"_s + QString(44, u' ') + u"Creation Date"_s);
     EXPECT_EQ(lines[12], u"'"_s + QString(72, u'='));
 }
 
@@ -155,12 +156,13 @@ TEST_F(CommentBlockBuilderTest, OptionalMarkOnlyUnderVisualBasicAndOnlyForExactY
     request.Parameters = {{QStringLiteral("a"), QStringLiteral("yes"), QStringLiteral("T"), {}},
                           {QStringLiteral("b"), QStringLiteral("Yes"), QStringLiteral("T"), {}}};
     QStringList lines = Lines(BuildCommentBlock(request));
-    EXPECT_EQ(lines[5], u"'      T                    a"_s);
-    EXPECT_EQ(lines[6], u"'      Optional T           b"_s);
+    // Blanks before an empty description stay at the end of the line.
+    EXPECT_EQ(lines[5], u"'      T                    a"_s + QString(17, u' '));
+    EXPECT_EQ(lines[6], u"'      Optional T           b"_s + QString(17, u' '));
 
     request.Language = DevelopmentLanguage::VC;
     lines = Lines(BuildCommentBlock(request));
-    EXPECT_EQ(lines[6], u"//     T                    b"_s);
+    EXPECT_EQ(lines[6], u"//     T                    b"_s + QString(17, u' '));
 }
 
 TEST_F(CommentBlockBuilderTest, LongFieldsPushTheNextColumn) {
@@ -172,7 +174,7 @@ TEST_F(CommentBlockBuilderTest, LongFieldsPushTheNextColumn) {
          QStringLiteral("TypeNameOf21Chars_xyz"), QStringLiteral("Desc")},
     };
     QStringList lines = Lines(BuildCommentBlock(request));
-    EXPECT_EQ(lines[5], u"'      Optional VeryLongTypeName"_s);
+    EXPECT_EQ(lines[5], u"'      Optional VeryLongTypeName"_s + QString(14, u' '));
     // Name ends at column 47: the description follows directly.
     EXPECT_EQ(lines[6], u"'      TypeNameOf21Chars_xyzABCDEFGHIJKLMNOPQRSDesc"_s);
 
@@ -184,14 +186,14 @@ TEST_F(CommentBlockBuilderTest, LongFieldsPushTheNextColumn) {
 
     // A developer name reaching column Lb + 59 leaves no blank before "Creation Date".
     request.Language = DevelopmentLanguage::VB;
-    request.DeveloperName = QString(30, u'D'); // columns 29 .. 58
+    request.DeveloperName = QString(31, u'D'); // columns 29 .. 59
     lines = Lines(BuildCommentBlock(request));
     EXPECT_EQ(lines.at(lines.size() - 5),
-              u"'      05-Dec-98            "_s + QString(30, u'D') + u" Creation Date"_s);
-    request.DeveloperName = QString(31, u'D'); // ends at column 59
+              u"'      05-Dec-98            "_s + QString(31, u'D') + u" Creation Date"_s);
+    request.DeveloperName = QString(32, u'D'); // reaches column 60 = Lb + 59
     lines = Lines(BuildCommentBlock(request));
     EXPECT_EQ(lines.at(lines.size() - 5),
-              u"'      05-Dec-98            "_s + QString(31, u'D') + u"Creation Date"_s);
+              u"'      05-Dec-98            "_s + QString(32, u'D') + u"Creation Date"_s);
 }
 
 TEST_F(CommentBlockBuilderTest, HeadingsAfterLongBeginRemarks) {
@@ -209,15 +211,15 @@ TEST_F(CommentBlockBuilderTest, HeadingsAfterLongBeginRemarks) {
 TEST_F(CommentBlockBuilderTest, NonAsciiNamesAlignLikeAscii) {
     CommentRequest request = GetTotal(DevelopmentLanguage::Delphi);
     request.DeveloperName = QStringLiteral("Jurgen Gross");
-    const QString ascii = Lines(BuildCommentBlock(request)).at(12);
+    const QString ascii = Lines(BuildCommentBlock(request)).at(11);
     request.DeveloperName = QString::fromUtf8("J\xC3\xBCrgen Gro\xC3\x9F");
-    const QString accented = Lines(BuildCommentBlock(request)).at(12);
+    const QString accented = Lines(BuildCommentBlock(request)).at(11);
     EXPECT_EQ(accented.indexOf(u"Creation Date"_s), ascii.indexOf(u"Creation Date"_s));
     EXPECT_EQ(accented.size(), 76);
 
     // An emoji is one character: the closing "*)" stays in columns 75 and 76.
     request.DeveloperName = QString::fromUtf8("Ann \xF0\x9F\x98\x80");
-    const QString emoji = Lines(BuildCommentBlock(request)).at(12);
+    const QString emoji = Lines(BuildCommentBlock(request)).at(11);
     EXPECT_EQ(CharacterCount(emoji), 76);
     EXPECT_TRUE(emoji.endsWith(u"Creation Date*)"_s));
 }
@@ -267,7 +269,7 @@ TEST_F(CommentBlockBuilderTest, LanguageOutsideTheFourHasNoRemarks) {
         const QStringList lines = Lines(BuildCommentBlock(request));
         ASSERT_EQ(lines.size(), 16);
         EXPECT_EQ(lines[0], QString(72, u'='));
-        EXPECT_EQ(lines[1], u"  Public Function GetTotal"_s);
+        EXPECT_EQ(lines[1], u"   Public Function GetTotal"_s); // pad 2 on an empty line: 3 blanks
         EXPECT_EQ(lines[13], u""_s);
     }
 }
@@ -279,9 +281,9 @@ TEST_F(CommentBlockBuilderTest, OnlyTheHistoryLineDependsOnTheDate) {
     const QStringList second = Lines(BuildCommentBlock(request));
     ASSERT_EQ(first.size(), second.size());
     for (qsizetype i = 0; i < first.size(); ++i) {
-        EXPECT_EQ(first[i] == second[i], i != 12) << i;
+        EXPECT_EQ(first[i] == second[i], i != 11) << i;
     }
-    EXPECT_EQ(second[12].mid(8, 9), u"14-Jan-99"_s);
+    EXPECT_EQ(second[11].mid(7, 9), u"14-Jan-99"_s);
 }
 
 TEST_F(CommentBlockBuilderTest, DateUsesTheLocalesMonthName) {

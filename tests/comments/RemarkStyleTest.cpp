@@ -1,5 +1,6 @@
 #include "comments/CharacterCount.h"
 #include "comments/RemarkStyle.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
