@@ -1,0 +1,2 @@
+add_executable(comment_block_bench ${CMAKE_CURRENT_SOURCE_DIR}/CommentBlockBench.cpp)
+target_link_libraries(comment_block_bench PRIVATE quillmark_core benchmark::benchmark)

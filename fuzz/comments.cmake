@@ -1,0 +1,1 @@
+quillmark_add_fuzzer(comment_block_fuzzer ${CMAKE_CURRENT_SOURCE_DIR}/CommentBlockFuzzer.cpp)
