@@ -2,10 +2,12 @@
 
 #include "settings/ProfileLock.h"
 
+#include <QList>
 #include <QString>
 #include <QVariant>
 
 #include <cstdint>
+#include <utility>
 
 namespace quillmark {
 
@@ -37,8 +39,11 @@ public:
     std::int32_t SetValueEx(const RegistryKeyHandle& hKey, const QString& sValueName,
                             std::int32_t lType, const QVariant& vValue);
 
-    // Beyond the classic members: the full path FileName resolves to, why the last SetIniString
-    // failed, and the profile file's lock for a sequence of calls.
+    // Beyond the classic members: several keys of one section written in one replacement of the
+    // file (all or none, in the order given), the full path FileName resolves to, why the last
+    // write failed, and the profile file's lock for a sequence of calls.
+    bool SetIniStrings(const QString& strSection,
+                       const QList<std::pair<QString, QString>>& keyValues);
     QString ProfilePath() const;
     QString LastWriteError() const;
     ProfileLock LockProfile() const;

@@ -28,7 +28,7 @@ public:
     // Section "General", keys read in the order name, language, begin, end.
     static GlobalSettings LoadGlobalSettings();
     // The four "General" keys, in the order "Comments Type", "Personal Name", "Begin Free",
-    // "End Free"; stops at the first failure.
+    // "End Free", in one replacement of the file: all four are stored, or on failure none.
     static SettingsWriteResult SaveGeneralSettings(const GlobalSettings& settings);
 
     // A leading number as a hand-edited file may hold it: blanks anywhere ignored, sign, digits,

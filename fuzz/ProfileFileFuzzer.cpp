@@ -1,0 +1,73 @@
+// Arbitrary profile file bytes, and an edit drawn from the same input: reading never crashes, a
+// written value reads back as written, and no other key changes. A refused edit leaves every byte.
+#include "settings/ProfileParser.h"
+#include "settings/ProfileWriter.h"
+
+#include <QByteArray>
+#include <QMap>
+#include <QPair>
+#include <cstdint>
+#include <cstdlib>
+
+using namespace quillmark;
+
+namespace {
+
+using Snapshot = QMap<QPair<QString, QString>, QString>;
+
+// Every (section, key) a reader sees, by case-folded names.
+Snapshot Read(const ProfileDocument& document) {
+    Snapshot values;
+    for (const ProfileSection& section : document.Sections) {
+        for (const ProfileEntry& entry : section.Entries) {
+            values.insert({section.Name.toCaseFolded(), entry.Key.toCaseFolded()}, entry.Value);
+        }
+    }
+    return values;
+}
+
+// Takes a field of the input: a length byte, then that many bytes (decoded as UTF-8).
+QString TakeField(QByteArrayView& input) {
+    if (input.isEmpty()) {
+        return {};
+    }
+    const auto length =
+        std::min<qsizetype>(static_cast<unsigned char>(input.front()) % 32, input.size() - 1);
+    const QString field = QString::fromUtf8(input.sliced(1, length));
+    input = input.sliced(1 + length);
+    return field;
+}
+
+void Check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    QByteArrayView input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString section = TakeField(input);
+    const QString key = TakeField(input);
+    const QString value = TakeField(input);
+    const QByteArray file = input.toByteArray();
+
+    const ProfileDocument before = ProfileParser::Parse(file);
+    const ProfileEditResult edited = ProfileWriter::Apply(file, {{section, key, value}});
+    if (!edited.Error.isEmpty()) {
+        Check(edited.Bytes == file);
+        return 0;
+    }
+    const ProfileDocument after = ProfileParser::Parse(edited.Bytes);
+    Check(after.Value(section, key) == value);
+
+    Snapshot expected = Read(before);
+    const ProfileSection* target = before.FindSection(section);
+    const ProfileEntry* existing = target != nullptr ? target->Find(key) : nullptr;
+    const QString targetSection = target != nullptr ? target->Name : section;
+    const QString targetKey = existing != nullptr ? existing->Key : key;
+    expected.insert({targetSection.toCaseFolded(), targetKey.toCaseFolded()}, value);
+    Check(Read(after) == expected);
+    return 0;
+}

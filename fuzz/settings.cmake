@@ -1,0 +1,1 @@
+quillmark_add_fuzzer(profile_file_fuzzer ProfileFileFuzzer.cpp)

@@ -1,0 +1,3 @@
+target_sources(quillmark_core PRIVATE
+    ParamTypeCatalogue.cpp
+)

@@ -1,0 +1,65 @@
+#include "settings/ProfileLocation.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace quillmark {
+
+namespace {
+
+// The mode bits alone (WriteUser is what access() says, which is always yes for the superuser).
+constexpr auto AnyWrite =
+    QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+
+bool MarkedWritable(const QFileInfo& info) {
+    return (info.permissions() & AnyWrite) != 0 && info.isWritable();
+}
+
+} // namespace
+
+QString ProfileLocation::DefaultFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/quillmark");
+}
+
+QString ProfileLocation::Resolve(const QString& fileName) {
+    if (fileName.isEmpty()) {
+        return {};
+    }
+    if (fileName.contains(u'/')) {
+        return fileName;
+    }
+    return DefaultFolder() + u'/' + fileName;
+}
+
+bool ProfileLocation::PrepareFolderFor(const QString& path) {
+    const QFileInfo info(path);
+    const QString folder = info.absolutePath();
+    if (QDir::cleanPath(folder) == QDir::cleanPath(DefaultFolder())) {
+        QDir().mkpath(folder);
+    }
+    return QFileInfo(folder).isDir();
+}
+
+QString ProfileLocation::WriteObstacle(const QString& path) {
+    const QFileInfo info(path);
+    const QFileInfo folder(info.absolutePath());
+    if (!folder.isDir()) {
+        return QStringLiteral("The folder %1 does not exist").arg(folder.filePath());
+    }
+    if (!MarkedWritable(folder)) {
+        return QStringLiteral("The folder %1 is not writable").arg(folder.filePath());
+    }
+    if (info.exists()) {
+        if (!info.isFile()) {
+            return QStringLiteral("%1 is not a file").arg(path);
+        }
+        if (!MarkedWritable(info)) {
+            return QStringLiteral("The file %1 is read-only").arg(path);
+        }
+    }
+    return {};
+}
+
+} // namespace quillmark

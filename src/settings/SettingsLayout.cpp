@@ -1,0 +1,110 @@
+#include "settings/SettingsLayout.h"
+
+#include "settings/LeadingNumber.h"
+#include "settings/RegIni.h"
+
+#include <cmath>
+#include <limits>
+
+namespace quillmark {
+
+namespace {
+
+const QString General = QStringLiteral("General");
+const QString CommentsType = QStringLiteral("Comments Type");
+const QString PersonalName = QStringLiteral("Personal Name");
+const QString BeginFree = QStringLiteral("Begin Free");
+const QString EndFree = QStringLiteral("End Free");
+
+RegIni SettingsFile() {
+    RegIni ini;
+    ini.FileName(QString::fromLatin1(SettingsFileName));
+    return ini;
+}
+
+} // namespace
+
+GlobalSettings SettingsLayout::LoadGlobalSettings() {
+    const RegIni ini = SettingsFile();
+    GlobalSettings settings;
+    settings.PersonalName = ini.GetIniString(General, PersonalName);
+    settings.Language = static_cast<DevelopmentLanguage>(
+        ReadWholeNumber(ini.GetIniString(General, CommentsType, QStringLiteral("0"))));
+    settings.BeginFree = ini.GetIniString(General, BeginFree);
+    settings.EndFree = ini.GetIniString(General, EndFree);
+    return settings;
+}
+
+SettingsWriteResult SettingsLayout::SaveGeneralSettings(const GlobalSettings& settings) {
+    RegIni ini = SettingsFile();
+    SettingsWriteResult result;
+    result.FilePath = ini.ProfilePath();
+    result.Ok = ini.SetIniStrings(
+        General, {{CommentsType, QString::number(static_cast<std::int32_t>(settings.Language))},
+                  {PersonalName, settings.PersonalName},
+                  {BeginFree, settings.BeginFree},
+                  {EndFree, settings.EndFree}});
+    result.Reason = ini.LastWriteError();
+    return result;
+}
+
+std::int32_t SettingsLayout::ReadWholeNumber(const QString& text) {
+    const auto number = LeadingNumber::Parse(text);
+    if (!number) {
+        return 0;
+    }
+    // Halves go to the even neighbour (the default rounding mode). A number past the 32-bit range,
+    // "1e400" included, can only come from a hand edit and reads as 0, like a text that is no
+    // number: a language of its own would be meaningless and a count that large is no count.
+    const double rounded = std::nearbyint(*number);
+    if (!std::isfinite(rounded) || rounded < std::numeric_limits<std::int32_t>::min() ||
+        rounded > std::numeric_limits<std::int32_t>::max()) {
+        return 0;
+    }
+    return static_cast<std::int32_t>(rounded);
+}
+
+QString SettingsLayout::CatalogueSection(DevelopmentLanguage language) {
+    static const QString prefix = QStringLiteral("Param Types ");
+    switch (language) {
+    case DevelopmentLanguage::VB:
+        return prefix + QStringLiteral("VB");
+    case DevelopmentLanguage::VC:
+        return prefix + QStringLiteral("VC");
+    case DevelopmentLanguage::Delphi:
+        return prefix + QStringLiteral("Delphi");
+    case DevelopmentLanguage::Custom:
+        return prefix + QStringLiteral("Custom");
+    }
+    return prefix;
+}
+
+QString SettingsLayout::DisplayName(DevelopmentLanguage language) {
+    switch (language) {
+    case DevelopmentLanguage::VB:
+        return QStringLiteral("Visual Basic");
+    case DevelopmentLanguage::VC:
+        return QStringLiteral("C/C++");
+    case DevelopmentLanguage::Delphi:
+        return QStringLiteral("Delphi");
+    case DevelopmentLanguage::Custom:
+        return QStringLiteral("Custom Remarks");
+    }
+    return {};
+}
+
+QString SettingsLayout::OptionCaption(DevelopmentLanguage language) {
+    switch (language) {
+    case DevelopmentLanguage::VB:
+        return QStringLiteral("Microsoft Visual Basic (uses the ' remark character)");
+    case DevelopmentLanguage::VC:
+        return QStringLiteral("Microsoft Visual C++ (uses the // remark characters)");
+    case DevelopmentLanguage::Delphi:
+        return QStringLiteral("Borland Delphi (uses the (* comments *) remark)");
+    case DevelopmentLanguage::Custom:
+        return QStringLiteral("Custom Comments - please specify the begin and/or");
+    }
+    return {};
+}
+
+} // namespace quillmark

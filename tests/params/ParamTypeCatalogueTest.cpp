@@ -1,0 +1,108 @@
+#include "params/ParamTypeCatalogue.h"
+
+#include "settings/ProfileLocation.h"
+#include "settings/ProfileTestFiles.h"
+#include "settings/SettingsLayout.h"
+#include "support/QtPrinters.h"
+
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+namespace quillmark {
+namespace {
+
+using test::ReadBytes;
+using test::WriteBytes;
+
+class ParamTypeCatalogueTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::ForgetUserSettings(ProfileLocation::DefaultFolder());
+        path_ = ProfileLocation::DefaultFolder() + "/Quillmrk.ini";
+    }
+    void Write(const QByteArray& bytes) {
+        QDir().mkpath(ProfileLocation::DefaultFolder());
+        WriteBytes(path_, bytes);
+    }
+    static QStringList Entries(const ParamTypeCatalogue& catalogue) {
+        QStringList entries;
+        for (qint64 k = 1; k <= catalogue.Size(); ++k) {
+            entries.append(catalogue.Entry(k));
+        }
+        return entries;
+    }
+
+    QString path_;
+};
+
+TEST_F(ParamTypeCatalogueTest, CountDecidesWhichEntriesAreRead) {
+    Write("[Param Types VB]\r\nNumber=3\r\nParam3=Long\r\nParam1=Integer\r\nParam4=past\r\n"
+          "Param01=zero\r\n[param types vc]\r\nnumber=2\r\nPARAM2=int\r\n"
+          "[Param Types Delphi]\r\nNumber=abc\r\nParam1=Integer\r\n"
+          "[Param Types Custom]\r\nNumber=-4\r\nParam1=x\r\n");
+    const ParamTypeCatalogues catalogues = ParamTypeCatalogueStore::Load();
+    EXPECT_EQ(Entries(catalogues.ParamTypesVB), QStringList({"Integer", "", "Long"}));
+    EXPECT_EQ(Entries(catalogues.ParamTypesVC), QStringList({"", "int"}));
+    EXPECT_EQ(catalogues.ParamTypesDelphi.Size(), 0);
+    EXPECT_EQ(catalogues.ParamTypesCustom.Size(), 0);
+}
+
+TEST_F(ParamTypeCatalogueTest, HugeCountsCostOnlyTheEntriesPresent) {
+    Write("[Param Types VB]\r\nNumber=2000000000\r\nParam1=a\r\nParam1999999999=b\r\n"
+          "[Param Types VC]\r\nNumber=1e400\r\nParam1=c\r\n"
+          "[Param Types Delphi]\r\nNumber=4294967296\r\nParam1=d\r\n");
+    const ParamTypeCatalogues catalogues = ParamTypeCatalogueStore::Load();
+    EXPECT_EQ(catalogues.ParamTypesVB.Size(), 2000000000);
+    EXPECT_EQ(catalogues.ParamTypesVB.Entry(1999999999), QStringLiteral("b"));
+    EXPECT_EQ(catalogues.ParamTypesVB.Entry(2), QString());
+    EXPECT_EQ(catalogues.ParamTypesVB.TypeListEntries(true), QStringList({"a", "b"}));
+    EXPECT_EQ(catalogues.ParamTypesVC.Size(), 0);
+    EXPECT_EQ(catalogues.ParamTypesDelphi.Size(), 0);
+}
+
+TEST_F(ParamTypeCatalogueTest, TypeListLeavesOutEmptyAndForMostLanguagesBlankEntries) {
+    ParamTypeCatalogue catalogue;
+    for (const QString& entry : {QString("int"), QString(), QString("   "), QString("long")}) {
+        catalogue.Append(entry);
+    }
+    EXPECT_EQ(catalogue.Size(), 4);
+    EXPECT_EQ(catalogue.TypeListEntries(true), QStringList({"int", "   ", "long"}));
+    EXPECT_EQ(catalogue.TypeListEntries(false), QStringList({"int", "long"}));
+}
+
+TEST_F(ParamTypeCatalogueTest, AppendNumbersFromTheFileCount) {
+    Write("[Param Types Delphi]\r\nNumber=5\r\nParam1=a\r\nParam2=b\r\n");
+    const AppendTypeResult result =
+        ParamTypeCatalogueStore::Append(DevelopmentLanguage::Delphi, "");
+    EXPECT_TRUE(result.Ok);
+    EXPECT_EQ(result.Number, 6);
+    EXPECT_EQ(ParamTypeCatalogueStore::Append(DevelopmentLanguage::Delphi, " int ").Number, 7);
+    EXPECT_EQ(ReadBytes(path_), "[Param Types Delphi]\r\nNumber=7\r\nParam1=a\r\nParam2=b\r\n"
+                                "Param6=\r\nParam7=\" int \"\r\n");
+    const ParamTypeCatalogue loaded = ParamTypeCatalogueStore::Load().ParamTypesDelphi;
+    EXPECT_EQ(Entries(loaded), QStringList({"a", "b", "", "", "", "", " int "}));
+}
+
+TEST_F(ParamTypeCatalogueTest, AppendThatCannotBeStoredSaysSoAndWritesNothing) {
+    const AppendTypeResult unknown =
+        ParamTypeCatalogueStore::Append(static_cast<DevelopmentLanguage>(9), "int");
+    EXPECT_FALSE(unknown.Ok);
+    EXPECT_FALSE(QFileInfo::exists(path_));
+
+    const QByteArray before = "[Param Types VB]\r\nNumber=1\r\nParam1=a\r\n";
+    Write(before);
+    QFile::setPermissions(path_, QFileDevice::ReadOwner);
+    const AppendTypeResult readOnly = ParamTypeCatalogueStore::Append(DevelopmentLanguage::VB, "b");
+    EXPECT_FALSE(readOnly.Ok);
+    EXPECT_EQ(readOnly.Number, 2);
+    EXPECT_FALSE(readOnly.Reason.isEmpty());
+    EXPECT_EQ(ReadBytes(path_), before);
+
+    QFile::setPermissions(path_, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_FALSE(ParamTypeCatalogueStore::Append(DevelopmentLanguage::VB, "a\nb").Ok);
+    Write("[Param Types VB]\r\nNumber=2147483647\r\n");
+    EXPECT_FALSE(ParamTypeCatalogueStore::Append(DevelopmentLanguage::VB, "c").Ok);
+}
+
+} // namespace
+} // namespace quillmark

@@ -1,0 +1,3 @@
+quillmark_add_gtest(param_catalogue_tests
+    ParamTypeCatalogueTest.cpp
+)
