@@ -1,0 +1,2 @@
+quillmark_add_fuzzer(cli_input_fuzzer ${CMAKE_CURRENT_LIST_DIR}/CliInputFuzzer.cpp)
+target_link_libraries(cli_input_fuzzer PRIVATE quillmark_cli)
