@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Start-up benchmark: process start to main window shown, and resident memory once shown, for
+# quillmark with settings holding 0 and 100,000 catalogue entries, side by side with a bare Qt
+# Widgets window, all under one Xvfb. Each program reports "shown" itself when
+# QUILLMARK_EXIT_WHEN_SHOWN is set (see src/shell/ShownProbe.h) and exits at once.
+# Usage: bench/startup_bench.sh [build-dir] [runs]   (build the targets quillmark and
+# quillmark_bare_window first)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+runs=${2:-15}
+app="$build/bin/quillmark"
+bare="$build/bin/quillmark_bare_window"
+for program in "$app" "$bare"; do
+  [ -x "$program" ] || { echo "missing $program: build quillmark and quillmark_bare_window" >&2; exit 1; }
+done
+
+root=$(mktemp -d "${TMPDIR:-/tmp}/quillmark-bench.XXXXXX")
+xvfb_pid=""
+cleanup() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  rm -rf "$root"
+}
+trap cleanup EXIT
+
+mkfifo "$root/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$root/display" 2>/dev/null &
+xvfb_pid=$!
+read -r -t 20 number <"$root/display"
+export DISPLAY=":$number" QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANG=C.UTF-8
+
+# Two homes: no settings file, and 4 catalogues of 25,000 types each.
+make_home() { # name entries-per-catalogue
+  local home="$root/$1"
+  mkdir -p "$home/config/quillmark" "$home/data" "$home/cache" "$home/tmp"
+  mkdir -m 700 -p "$home/runtime"
+  if [ "$2" -gt 0 ]; then
+    awk -v n="$2" 'BEGIN {
+      ORS = "\r\n"
+      print "[General]"; print "Personal Name=A. Developer"; print "Comments Type=0"
+      split("VB VC Delphi Custom", langs, " ")
+      for (l = 1; l <= 4; l++) {
+        print "[Param Types " langs[l] "]"; print "Number=" n
+        for (i = 1; i <= n; i++) print "Param" i "=Type" langs[l] i
+      }
+    }' >"$home/config/quillmark/Quillmrk.ini"
+  fi
+}
+make_home empty 0
+make_home large 25000
+
+run_once() { # home program -> "microseconds kilobytes"
+  local home="$root/$1" start out
+  start=$(date +%s%N)
+  out=$(HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
+        XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/runtime" TMPDIR="$home/tmp" QUILLMARK_EXIT_WHEN_SHOWN=1 \
+        timeout 30 "$2")
+  local shown=${out#shown_ns=}
+  shown=${shown%% *}
+  echo "$(( (shown - start) / 1000 )) ${out##*rss_kb=}"
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+declare -A times memory
+configs=(bare app_0 app_100000)
+for config in "${configs[@]}"; do : >"$root/$config.times"; : >"$root/$config.rss"; done
+run_once empty "$bare" >/dev/null # warm the caches once
+for ((i = 0; i < runs; i++)); do # interleaved, so drift hits every program alike
+  for config in "${configs[@]}"; do
+    case $config in
+      bare) result=$(run_once empty "$bare") ;;
+      app_0) result=$(run_once empty "$app") ;;
+      app_100000) result=$(run_once large "$app") ;;
+    esac
+    echo "${result% *}" >>"$root/$config.times"
+    echo "${result#* }" >>"$root/$config.rss"
+  done
+done
+for config in "${configs[@]}"; do
+  times[$config]=$(median <"$root/$config.times")
+  memory[$config]=$(median <"$root/$config.rss")
+done
+
+printf '\nStart-up to window shown, median of %d runs (Xvfb)\n\n' "$runs"
+printf '| %-36s | %12s | %9s | %10s | %9s |\n' "Program" "start (ms)" "vs bare" "RSS (MiB)" "vs bare"
+printf '|%s|%s|%s|%s|%s|\n' "--------------------------------------" "--------------" "-----------" "------------" "-----------"
+for config in "${configs[@]}"; do
+  case $config in
+    bare) label="bare Qt Widgets window" ;;
+    app_0) label="quillmark, no settings file" ;;
+    app_100000) label="quillmark, 100,000 catalogue entries" ;;
+  esac
+  awk -v l="$label" -v t="${times[$config]}" -v m="${memory[$config]}" \
+      -v bt="${times[bare]}" -v bm="${memory[bare]}" \
+      'BEGIN { printf "| %-36s | %12.1f | %8.2fx | %10.1f | %8.2fx |\n", l, t / 1000, t / bt, m / 1024, m / bm }'
+done

@@ -1,0 +1,218 @@
+#include "params/frmParamAdd.h"
+
+#include "params/ParamTypeCatalogue.h"
+#include "params/TwipsGeometry.h"
+#include "settings/SettingsLayout.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace quillmark {
+
+namespace {
+
+// A plain "+" for the add-type button, drawn rather than shipped as a file.
+QIcon AddTypeIcon() {
+    QPixmap image(15, 16);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.fillRect(6, 3, 3, 10, Qt::darkGreen);
+    painter.fillRect(2, 7, 11, 3, Qt::darkGreen);
+    return QIcon(image);
+}
+
+} // namespace
+
+frmParamAdd::frmParamAdd(DevelopmentLanguage language, ParamTypeCatalogues& catalogues,
+                         QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      language_(language), catalogues_(catalogues) {
+    setObjectName(QStringLiteral("frmParamAdd"));
+    setWindowTitle(QStringLiteral("Add New Parameter"));
+    setModal(true);
+    CreateControls();
+    setFixedSize(SizeFromTwips(*this, 4020, 2220));
+    // The dialog sees its controls' keys first, as the Alt+N/T/D focus keys need.
+    qApp->installEventFilter(this);
+    Form_Load();
+}
+
+void frmParamAdd::CreateControls() {
+    txtParamName_ = new QLineEdit(this);
+    txtParamName_->setObjectName(QStringLiteral("txtParamName"));
+    PlaceInTwips(*txtParamName_, 1080, 240, 2775, 315);
+
+    cmbParamType_ = new QComboBox(this);
+    cmbParamType_->setObjectName(QStringLiteral("cmbParamType"));
+    cmbParamType_->setEditable(true);
+    // Typed text is used exactly as typed: no completion, and Enter must not add it to the list.
+    cmbParamType_->setInsertPolicy(QComboBox::NoInsert);
+    cmbParamType_->setCompleter(nullptr);
+    PlaceInTwips(*cmbParamType_, 1080, 720, 2535, 315);
+
+    cmdAddType_ = new QPushButton(this);
+    cmdAddType_->setObjectName(QStringLiteral("cmdAddType"));
+    cmdAddType_->setToolTip(QStringLiteral("Add New Parameter Type To List"));
+    cmdAddType_->setIcon(AddTypeIcon());
+    cmdAddType_->setIconSize(QSize(15, 16));
+    PlaceInTwips(*cmdAddType_, 3600, 722, 265, 285);
+
+    txtParamDescription_ = new QLineEdit(this);
+    txtParamDescription_->setObjectName(QStringLiteral("txtParamDescription"));
+    PlaceInTwips(*txtParamDescription_, 1080, 1200, 2775, 315);
+
+    chkOptional_ = new QCheckBox(QStringLiteral("&Optional"), this);
+    chkOptional_->setObjectName(QStringLiteral("chkOptional"));
+    PlaceInTwips(*chkOptional_, 120, 1680, 975, 255);
+
+    cmdOK_ = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setDefault(true);
+    PlaceInTwips(*cmdOK_, 1680, 1680, 1095, 375);
+
+    cmdCancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+    PlaceInTwips(*cmdCancel_, 2880, 1680, 1095, 375);
+
+    auto* nameLabel = new QLabel(QStringLiteral("&Name:"), this);
+    nameLabel->setBuddy(txtParamName_);
+    PlaceInTwips(*nameLabel, 120, 240, 465, 195);
+    auto* typeLabel = new QLabel(QStringLiteral("&Type:"), this);
+    typeLabel->setBuddy(cmbParamType_);
+    PlaceInTwips(*typeLabel, 120, 720, 405, 195);
+    auto* descriptionLabel = new QLabel(QStringLiteral("&Description:"), this);
+    descriptionLabel->setBuddy(txtParamDescription_);
+    PlaceInTwips(*descriptionLabel, 120, 1200, 840, 195);
+
+    QWidget::setTabOrder(txtParamName_, cmbParamType_);
+    QWidget::setTabOrder(cmbParamType_, cmdAddType_);
+    QWidget::setTabOrder(cmdAddType_, txtParamDescription_);
+    QWidget::setTabOrder(txtParamDescription_, chkOptional_);
+    QWidget::setTabOrder(chkOptional_, cmdOK_);
+    QWidget::setTabOrder(cmdOK_, cmdCancel_);
+
+    connect(cmdOK_, &QPushButton::clicked, this, &frmParamAdd::cmdOK_Click);
+    connect(cmdCancel_, &QPushButton::clicked, this, &frmParamAdd::reject);
+    connect(cmdAddType_, &QPushButton::clicked, this, &frmParamAdd::cmdAddType_Click);
+}
+
+void frmParamAdd::Form_Load() {
+    if (const ParamTypeCatalogue* catalogue = catalogues_.ForLanguage(language_)) {
+        // Visual Basic keeps entries made only of blanks; the other languages leave them out.
+        cmbParamType_->addItems(catalogue->TypeListEntries(language_ == DevelopmentLanguage::VB));
+    }
+    cmbParamType_->setCurrentIndex(-1);
+    okPressed_ = false;
+}
+
+void frmParamAdd::cmdOK_Click() {
+    okPressed_ = true;
+    accept();
+}
+
+void frmParamAdd::reject() {
+    okPressed_ = false;
+    QDialog::reject();
+}
+
+void frmParamAdd::cmdAddType_Click() {
+    const QString displayName = SettingsLayout::DisplayName(language_);
+    QInputDialog prompt(this);
+    prompt.setInputMode(QInputDialog::TextInput);
+    prompt.setWindowTitle(QStringLiteral("Add New Parameter - ") + displayName);
+    prompt.setLabelText(
+        QStringLiteral("Please specify the new parameter type to add to your list"));
+    prompt.setTextValue(QString());
+    if (prompt.exec() != QDialog::Accepted) {
+        return; // Cancel adds nothing; an empty answer confirmed with OK is stored like any other.
+    }
+    const QString answer = prompt.textValue();
+
+    // A language outside the four (only from a hand-edited file) has no catalogue and no section
+    // of its own: the answer serves this parameter only and nothing is written.
+    if (ParamTypeCatalogue* catalogue = catalogues_.ForLanguage(language_)) {
+        // The count is read from the file under its lock only now, after the prompt, so another
+        // running copy's additions made meanwhile are not overwritten.
+        const AppendTypeResult stored = ParamTypeCatalogueStore::Append(language_, answer);
+        catalogue->Append(answer); // holds for this run even when the file refused it
+        AddToTypeList(answer);
+        if (!stored.Ok) {
+            ReportFailedWrite(stored.FilePath, stored.Reason);
+        }
+        return;
+    }
+    AddToTypeList(answer);
+}
+
+void frmParamAdd::AddToTypeList(const QString& typeName) {
+    // Adding the first item to an empty list would select it; the field keeps what it showed.
+    QLineEdit* field = cmbParamType_->lineEdit();
+    const int index = cmbParamType_->currentIndex();
+    const QString text = field->text();
+    const int cursor = field->cursorPosition();
+    cmbParamType_->addItem(typeName);
+    if (cmbParamType_->currentIndex() != index) {
+        cmbParamType_->setCurrentIndex(index);
+    }
+    if (field->text() != text) {
+        field->setText(text);
+    }
+    field->setCursorPosition(cursor);
+}
+
+void frmParamAdd::ReportFailedWrite(const QString& filePath, const QString& reason) {
+    QMessageBox::warning(
+        this, QGuiApplication::applicationDisplayName(),
+        QStringLiteral("The new parameter type could not be stored in \"%1\": %2\n\n"
+                       "It stays in the type list until the application is closed.")
+            .arg(filePath, reason));
+}
+
+QWidget* frmParamAdd::FocusKeyTarget(const QKeyEvent& key) const {
+    if (!key.modifiers().testFlag(Qt::AltModifier)) {
+        return nullptr;
+    }
+    switch (key.key()) {
+    case Qt::Key_N:
+        return txtParamName_;
+    case Qt::Key_T:
+        return cmbParamType_;
+    case Qt::Key_D:
+        return txtParamDescription_;
+    default:
+        return nullptr;
+    }
+}
+
+bool frmParamAdd::eventFilter(QObject* watched, QEvent* event) {
+    const bool press = event->type() == QEvent::KeyPress;
+    if (!press && event->type() != QEvent::KeyRelease) {
+        return QDialog::eventFilter(watched, event);
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || (widget != this && !isAncestorOf(widget))) {
+        return QDialog::eventFilter(watched, event);
+    }
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    QWidget* target = FocusKeyTarget(key);
+    if (target == nullptr) {
+        return QDialog::eventFilter(watched, event);
+    }
+    // The move happens on release; the press is swallowed so that a text box does not take the
+    // letter as typed text.
+    if (!press) {
+        target->setFocus(Qt::ShortcutFocusReason);
+    }
+    return true;
+}
+
+} // namespace quillmark

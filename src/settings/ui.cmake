@@ -1,0 +1,4 @@
+target_sources(quillmark_ui PRIVATE
+    frmOptions.cpp
+    OptionsCommand.cpp
+)

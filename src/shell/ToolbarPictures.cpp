@@ -1,0 +1,181 @@
+#include "shell/ToolbarPictures.h"
+
+#include <QDir>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace quillmark {
+
+namespace {
+
+// The image list's picture size.
+constexpr int PictureWidth = 36;
+constexpr int PictureHeight = 35;
+
+QPixmap BlankPicture() {
+    QPixmap picture(PictureWidth, PictureHeight);
+    picture.fill(Qt::transparent);
+    return picture;
+}
+
+void DrawExit(QPainter& painter) {
+    painter.setPen(QPen(QColor(0x50, 0x50, 0x50), 2));
+    painter.setBrush(QColor(0xd8, 0xc8, 0xa8));
+    painter.drawRect(7, 4, 16, 27); // the door
+    painter.setPen(QPen(QColor(0xb0, 0x20, 0x20), 3, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(17, 17, 32, 17);
+    painter.drawLine(27, 12, 32, 17);
+    painter.drawLine(27, 22, 32, 17);
+}
+
+void DrawPage(QPainter& painter, const QRect& page) {
+    painter.setPen(QPen(QColor(0x40, 0x40, 0x60), 1.5));
+    painter.setBrush(Qt::white);
+    painter.drawRect(page);
+    painter.setPen(QPen(QColor(0x60, 0x80, 0xb0), 1.5));
+    for (int y = page.top() + 5; y < page.bottom() - 2; y += 4) {
+        painter.drawLine(page.left() + 3, y, page.right() - 3, y);
+    }
+}
+
+void DrawCopy(QPainter& painter) {
+    DrawPage(painter, QRect(5, 3, 17, 22));
+    DrawPage(painter, QRect(14, 10, 17, 22));
+}
+
+void DrawOptions(QPainter& painter) {
+    const QPointF centre(18, 17.5);
+    painter.setPen(QPen(QColor(0x50, 0x50, 0x60), 5, Qt::SolidLine, Qt::FlatCap));
+    for (int tooth = 0; tooth < 8; ++tooth) {
+        painter.save();
+        painter.translate(centre);
+        painter.rotate(45.0 * tooth);
+        painter.drawLine(QPointF(0, 9), QPointF(0, 14));
+        painter.restore();
+    }
+    painter.setPen(QPen(QColor(0x50, 0x50, 0x60), 2));
+    painter.setBrush(QColor(0xa0, 0xa8, 0xb8));
+    painter.drawEllipse(centre, 10, 10);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(centre, 4, 4);
+}
+
+void DrawWebSite(QPainter& painter) {
+    const QRectF globe(4, 3.5, 28, 28);
+    painter.setPen(QPen(QColor(0x20, 0x50, 0x90), 1.8));
+    painter.setBrush(QColor(0xb8, 0xd8, 0xf0));
+    painter.drawEllipse(globe);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QRectF(11, 3.5, 14, 28));
+    painter.drawLine(QPointF(18, 3.5), QPointF(18, 31.5));
+    painter.drawLine(QPointF(4, 17.5), QPointF(32, 17.5));
+}
+
+void DrawLetterInCircle(QPainter& painter, const QString& letter, const QColor& colour) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(QRectF(4, 3.5, 28, 28));
+    QFont font = painter.font();
+    font.setPixelSize(20);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRectF(4, 3.5, 28, 28), Qt::AlignCenter, letter);
+}
+
+QPixmap DrawnPicture(const QString& imageKey) {
+    QPixmap picture = BlankPicture();
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (imageKey == QLatin1String("Exit")) {
+        DrawExit(painter);
+    } else if (imageKey == QLatin1String("Copy")) {
+        DrawCopy(painter);
+    } else if (imageKey == QLatin1String("Options")) {
+        DrawOptions(painter);
+    } else if (imageKey == QLatin1String("WebSite")) {
+        DrawWebSite(painter);
+    } else if (imageKey == QLatin1String("About")) {
+        DrawLetterInCircle(painter, QStringLiteral("i"), QColor(0x20, 0x60, 0xb0));
+    } else if (imageKey == QLatin1String("Help")) {
+        DrawLetterInCircle(painter, QStringLiteral("?"), QColor(0x20, 0x90, 0x40));
+    }
+    return picture;
+}
+
+QString ThemeName(const QString& imageKey) {
+    if (imageKey == QLatin1String("Exit")) {
+        return QStringLiteral("application-exit");
+    }
+    if (imageKey == QLatin1String("Copy")) {
+        return QStringLiteral("edit-copy");
+    }
+    if (imageKey == QLatin1String("Options")) {
+        return QStringLiteral("preferences-system");
+    }
+    if (imageKey == QLatin1String("WebSite")) {
+        return QStringLiteral("internet-web-browser");
+    }
+    if (imageKey == QLatin1String("About")) {
+        return QStringLiteral("help-about");
+    }
+    if (imageKey == QLatin1String("Help")) {
+        return QStringLiteral("help-contents");
+    }
+    return {};
+}
+
+QPixmap DrawnApplicationIcon(int size) {
+    QPixmap picture(size, size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 64.0, size / 64.0);
+    // A boxed comment block with a quill across it.
+    painter.setPen(QPen(QColor(0x30, 0x40, 0x60), 3));
+    painter.setBrush(QColor(0xf4, 0xf0, 0xe0));
+    painter.drawRoundedRect(QRectF(6, 10, 44, 46), 4, 4);
+    painter.setPen(QPen(QColor(0x70, 0x80, 0x98), 3, Qt::SolidLine, Qt::RoundCap));
+    for (int y = 20; y <= 46; y += 8) {
+        painter.drawLine(14, y, 40, y);
+    }
+    QPainterPath quill;
+    quill.moveTo(58, 4);
+    quill.cubicTo(44, 8, 30, 26, 24, 48);
+    quill.cubicTo(36, 36, 52, 22, 58, 4);
+    painter.setPen(QPen(QColor(0x20, 0x30, 0x50), 1.5));
+    painter.setBrush(QColor(0x30, 0x70, 0xc0));
+    painter.drawPath(quill);
+    return picture;
+}
+
+} // namespace
+
+QIcon ToolbarPicture(const QString& imageKey) {
+    const QString themeName = ThemeName(imageKey);
+    const QIcon fallback(DrawnPicture(imageKey));
+    // "hicolor" is only the fallback theme of application icons; searching it for action icons
+    // costs start-up time and finds nothing.
+    const QString desktopTheme = QIcon::themeName();
+    if (themeName.isEmpty() || desktopTheme.isEmpty() || desktopTheme == QLatin1String("hicolor")) {
+        return fallback;
+    }
+    return QIcon::fromTheme(themeName, fallback);
+}
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    const QDir embedded(QStringLiteral(":/icons"));
+    for (const QString& file : embedded.entryList({QStringLiteral("quillmark-*.png")})) {
+        icon.addFile(embedded.filePath(file));
+    }
+    if (icon.isNull()) {
+        for (const int size : {16, 32, 48, 64}) {
+            icon.addPixmap(DrawnApplicationIcon(size));
+        }
+    }
+    return icon;
+}
+
+} // namespace quillmark

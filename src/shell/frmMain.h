@@ -1,0 +1,119 @@
+#pragma once
+
+#include "params/ParamTypeCatalogue.h"
+#include "settings/SettingsLayout.h"
+#include "shell/Navigator1.h"
+#include "shell/StartupData.h"
+
+#include <QWidget>
+#include <functional>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabBar;
+class QToolBar;
+
+namespace quillmark {
+
+class ParamListModel;
+class ParamListView;
+class frmAbout;
+class frmFreeComments;
+struct ProcedureDescription;
+
+// The application's window: the description of one procedure on two stacked pages, the toolbar
+// commands and the Alt hot keys. It owns the settings and type catalogues for the whole run.
+class frmMain : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Start-up, before the window is first shown: settings, column rule, catalogues. The second
+    // form takes what a reading begun earlier found (see StartupReader).
+    void Form_Load();
+    void Form_Load(StartupData data);
+
+    // Copy: the block on the clipboard, the window reset and minimised.
+    void BuildComments();
+
+    // Runs the command of a toolbar button by its key; separators and the spacer have none.
+    void Toolbar1_ButtonClick(const QString& Key);
+
+    // The window's key handler, on key release: with Alt (bit 4 of Shift) held, B, E and I move
+    // the focus to the name, purpose and returns fields and C copies.
+    void Form_KeyUp(int KeyCode, int Shift);
+
+    const GlobalSettings& Settings() const { return settings_; }
+    const ParamTypeCatalogues& Catalogues() const { return catalogues_; }
+
+    // What closing does once the window is gone; ends the application unless a test says otherwise.
+    void SetEndApplication(std::function<void()> endApplication);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildToolbar();
+    void BuildGeneralPage();
+    void BuildParametersPage();
+    void SetTabOrder();
+    ProcedureDescription ReadDescription() const;
+    void ResetWindow();
+
+    void Form_Unload();
+    void TabStrip1_Click();
+    void optSub_Click();
+    void optFunction_Click();
+    void optProperty_Click();
+    void optGeneral_Click();
+    void optPublic_Click();
+    void optPrivate_Click();
+    void optProtected_Click();
+    void txtSubName_GotFocus();
+    void txtSubPurpose_GotFocus();
+    void txtSubReturns_GotFocus();
+    void cmdParamAdd_Click();
+    void cmdParamRemove_Click();
+    void ShowOptions();
+    void ShowAbout();
+    void ShowHelp();
+
+    GlobalSettings settings_;
+    ParamTypeCatalogues catalogues_;
+    std::function<void()> endApplication_;
+    Navigator1 Navigator1_;
+    frmAbout* about_ = nullptr;               // loaded at the first About, kept for the run
+    frmFreeComments* freeComments_ = nullptr; // only while a General comment is being made
+
+    QToolBar* Toolbar1 = nullptr;
+    QTabBar* TabStrip1 = nullptr;
+    QFrame* frames[2] = {};
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QRadioButton* optSub = nullptr;
+    QRadioButton* optFunction = nullptr;
+    QRadioButton* optProperty = nullptr;
+    QRadioButton* optGeneral = nullptr;
+    QRadioButton* optPublic = nullptr;
+    QRadioButton* optProtected = nullptr;
+    QRadioButton* optPrivate = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* txtSubName = nullptr;
+    QLineEdit* txtSubPurpose = nullptr;
+    QLineEdit* txtSubReturns = nullptr;
+    ParamListModel* model_ = nullptr;
+    ParamListView* lstParams = nullptr;
+    QPushButton* cmdParamAdd = nullptr;
+    QPushButton* cmdParamRemove = nullptr;
+};
+
+} // namespace quillmark

@@ -1,0 +1,183 @@
+# Harness for end-to-end runs of the real quillmark under Xvfb and openbox, driven from the
+# keyboard with xdotool and checked on the system clipboard with xclip. Source it, call
+# e2e_begin once, then per scenario: e2e_write_settings, e2e_start_app, keys, e2e_expect_clipboard,
+# e2e_stop_app. Everything started here is stopped on exit, whatever happens.
+
+E2E_TIMEOUT=${E2E_TIMEOUT:-20}   # seconds for any single wait
+E2E_ROOT=""
+E2E_XVFB_PID=""
+E2E_WM_PID=""
+E2E_APP_PID=""
+E2E_FAILURES=0
+
+e2e_log() { printf 'e2e: %s\n' "$*" >&2; }
+
+e2e_fail() {
+  e2e_log "FAIL: $*"
+  E2E_FAILURES=$((E2E_FAILURES + 1))
+}
+
+e2e_kill() { # pid...
+  local pid
+  for pid in "$@"; do
+    [ -n "$pid" ] || continue
+    kill "$pid" 2>/dev/null || continue
+    for _ in $(seq 50); do
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -9 "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+}
+
+e2e_cleanup() {
+  e2e_kill "$E2E_APP_PID" "$E2E_WM_PID" "$E2E_XVFB_PID"
+  E2E_APP_PID="" E2E_WM_PID="" E2E_XVFB_PID=""
+  [ -n "$E2E_ROOT" ] && rm -rf "$E2E_ROOT"
+  E2E_ROOT=""
+}
+
+# Skips (exit 77) when the desktop tools are missing, except in CI, which installs them and must
+# never pass by skipping; fails when the display cannot start.
+e2e_begin() {
+  local tool
+  for tool in Xvfb openbox xdotool xclip; do
+    if ! command -v "$tool" >/dev/null; then
+      if [ "${CI:-}" = "true" ]; then
+        e2e_log "FAIL: $tool is not installed"
+        exit 1
+      fi
+      e2e_log "SKIP: $tool is not installed"
+      exit 77
+    fi
+  done
+  E2E_ROOT=$(mktemp -d "${TMPDIR:-/tmp}/quillmark-e2e.XXXXXX")
+  trap e2e_cleanup EXIT
+  trap 'exit 130' INT TERM
+
+  # A free display: Xvfb picks the number and writes it to the descriptor we give it.
+  local fifo="$E2E_ROOT/display"
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" 2>"$E2E_ROOT/xvfb.log" &
+  E2E_XVFB_PID=$!
+  local number=""
+  read -r -t "$E2E_TIMEOUT" number <"$fifo" || true
+  if [ -z "$number" ]; then
+    e2e_log "Xvfb did not start:"; cat "$E2E_ROOT/xvfb.log" >&2
+    exit 1
+  fi
+  export DISPLAY=":$number"
+  unset WAYLAND_DISPLAY
+
+  # A fresh home and XDG folders for the window manager and the application.
+  export HOME="$E2E_ROOT/home"
+  export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
+  export XDG_CACHE_HOME="$HOME/.cache" XDG_RUNTIME_DIR="$E2E_ROOT/runtime"
+  export TMPDIR="$E2E_ROOT/tmp"
+  mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$TMPDIR"
+  mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+  export LC_ALL=C.UTF-8 LANG=C.UTF-8
+  export QT_QPA_PLATFORM=xcb
+
+  openbox --sm-disable >"$E2E_ROOT/openbox.log" 2>&1 &
+  E2E_WM_PID=$!
+  e2e_wait_for "window manager" e2e_wm_ready
+}
+
+e2e_wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+e2e_wait_for() { # description command...
+  local what=$1
+  shift
+  local deadline=$((SECONDS + E2E_TIMEOUT))
+  until "$@"; do
+    if [ $SECONDS -ge $deadline ]; then
+      e2e_log "timed out waiting for $what"
+      return 1
+    fi
+    sleep 0.1
+  done
+}
+
+e2e_write_settings() { # content (written as is)
+  mkdir -p "$XDG_CONFIG_HOME/quillmark"
+  printf '%s' "$1" >"$XDG_CONFIG_HOME/quillmark/Quillmrk.ini"
+}
+
+# Waits until a window whose title is exactly $1 is there and has the keyboard focus.
+e2e_wait_window() {
+  local title=$1 id
+  id=$(timeout "$E2E_TIMEOUT" xdotool search --sync --onlyvisible --name "^${title}\$" | head -n1)
+  if [ -z "$id" ]; then
+    e2e_log "no window \"$title\""
+    return 1
+  fi
+  timeout "$E2E_TIMEOUT" xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
+  e2e_wait_for "focus on \"$title\"" e2e_focus_is "$id"
+  sleep 0.5 # the toolkit activates the window a moment after the focus arrives
+}
+
+e2e_focus_is() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+
+e2e_start_app() { # binary
+  "$1" >"$E2E_ROOT/app.log" 2>&1 &
+  E2E_APP_PID=$!
+  e2e_wait_window Quillmark
+}
+
+e2e_stop_app() {
+  e2e_kill "$E2E_APP_PID"
+  E2E_APP_PID=""
+}
+
+# One chord as a person plays it: Alt down, the letter pressed and released, Alt up.
+e2e_chord() { # modifier key
+  xdotool keydown "$1"
+  sleep 0.05
+  xdotool key "$2"
+  sleep 0.05
+  xdotool keyup "$1"
+  sleep 0.25
+}
+
+e2e_key() { # keysym...
+  xdotool key --delay 60 "$@"
+  sleep 0.2
+}
+
+# Characters outside the keyboard map (ü, 東) are typed one at a time with a pause: xdotool binds
+# each to a spare key code for the moment, and a slow application must see that binding first.
+e2e_type() { # text
+  local text=$1 run="" character i
+  for ((i = 0; i < ${#text}; i++)); do
+    character=${text:i:1}
+    if [[ $character == [[:print:]] && $(printf '%s' "$character" | LC_ALL=C wc -c) -eq 1 ]]; then
+      run+=$character
+      continue
+    fi
+    [ -n "$run" ] && xdotool type --delay 40 -- "$run"
+    run=""
+    xdotool type --delay 150 -- "$character"
+    sleep 0.3
+  done
+  [ -n "$run" ] && xdotool type --delay 40 -- "$run"
+  sleep 0.2
+}
+
+e2e_clipboard() { timeout 5 xclip -selection clipboard -o 2>/dev/null; }
+
+# Compares the clipboard with the expected bytes, waiting a little for the copy to land.
+e2e_expect_clipboard() { # scenario expected-file
+  local scenario=$1 expected=$2 actual="$E2E_ROOT/actual"
+  local deadline=$((SECONDS + E2E_TIMEOUT))
+  while :; do
+    e2e_clipboard >"$actual" || true
+    cmp -s "$expected" "$actual" && { e2e_log "$scenario: clipboard matches"; return 0; }
+    [ $SECONDS -ge $deadline ] && break
+    sleep 0.2
+  done
+  e2e_fail "$scenario: clipboard differs from the expected block"
+  diff <(od -c "$expected") <(od -c "$actual") | head -40 >&2 || true
+  return 1
+}

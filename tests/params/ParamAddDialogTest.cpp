@@ -1,0 +1,282 @@
+#include "params/DialogTestSupport.h"
+#include "params/ParamTypeCatalogue.h"
+#include "params/frmParamAdd.h"
+#include "settings/RegIni.h"
+#include "settings/SettingsLayout.h"
+#include "support/IsolatedEnvironment.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+using namespace quillmark;
+using quillmark::test::WhenModalOpens;
+
+namespace {
+
+RegIni SettingsFile() {
+    RegIni ini;
+    ini.FileName(QString::fromLatin1(SettingsFileName));
+    return ini;
+}
+
+QString Stored(const QString& section, const QString& key) {
+    return SettingsFile().GetIniString(section, key, QStringLiteral("<missing>"));
+}
+
+QStringList Items(const QComboBox& box) {
+    QStringList items;
+    for (int index = 0; index < box.count(); ++index) {
+        items << box.itemText(index);
+    }
+    return items;
+}
+
+// Answers the add-type prompt with OK and the given text, or with Cancel.
+void AnswerPrompt(const QString& answer, bool ok = true, QString* title = nullptr,
+                  QString* label = nullptr, QString* preset = nullptr) {
+    WhenModalOpens<QInputDialog>([=](QInputDialog& prompt) {
+        if (title != nullptr) {
+            *title = prompt.windowTitle();
+        }
+        if (label != nullptr) {
+            *label = prompt.labelText();
+        }
+        if (preset != nullptr) {
+            *preset = prompt.textValue();
+        }
+        prompt.setTextValue(answer);
+        ok ? prompt.accept() : prompt.reject();
+    });
+}
+
+// A catalogue as a hand-edited file gives it: int, an empty entry, three blanks, long.
+ParamTypeCatalogue MixedCatalogue() {
+    ParamTypeCatalogue catalogue(4);
+    catalogue.SetEntry(1, QStringLiteral("int"));
+    catalogue.SetEntry(3, QStringLiteral("   "));
+    catalogue.SetEntry(4, QStringLiteral("long"));
+    return catalogue;
+}
+
+} // namespace
+
+class ParamAddDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { environment_ = std::make_unique<test::IsolatedEnvironment>(); }
+    void init() {
+        test::EmptyConfigFolder(*environment_);
+        messages_ = std::make_unique<test::MessageCatcher>();
+    }
+    void cleanup() {
+        const QStringList unexpected = messages_->TakeTexts();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(u'\n')));
+    }
+
+    void typeListFiltersByLanguage() {
+        ParamTypeCatalogues catalogues;
+        catalogues.ParamTypesVB = MixedCatalogue();
+        catalogues.ParamTypesVC = MixedCatalogue();
+
+        frmParamAdd visualBasic(DevelopmentLanguage::VB, catalogues);
+        QCOMPARE(Items(*visualBasic.cmbParamType()), QStringList({"int", "   ", "long"}));
+        QCOMPARE(visualBasic.cmbParamType()->currentIndex(), -1);
+        QCOMPARE(visualBasic.cmbParamType()->currentText(), QString());
+        QVERIFY(!visualBasic.OKPressed());
+
+        frmParamAdd cpp(DevelopmentLanguage::VC, catalogues);
+        QCOMPARE(Items(*cpp.cmbParamType()), QStringList({"int", "long"}));
+        QCOMPARE(cpp.cmbParamType()->currentText(), QString());
+
+        frmParamAdd delphi(DevelopmentLanguage::Delphi, catalogues);
+        QCOMPARE(delphi.cmbParamType()->count(), 0);
+    }
+
+    void threeTypesInOneOpeningTakeTheNextNumbers() {
+        ParamTypeCatalogues catalogues;
+        frmParamAdd dialog(DevelopmentLanguage::VC, catalogues);
+        dialog.show();
+        dialog.cmbParamType()->setEditText(QStringLiteral("typed"));
+
+        QString title;
+        QString label;
+        QString preset = QStringLiteral("<not asked>");
+        AnswerPrompt(QStringLiteral("int"), true, &title, &label, &preset);
+        dialog.cmdAddType()->click();
+        AnswerPrompt(QStringLiteral("char*"));
+        dialog.cmdAddType()->click();
+        AnswerPrompt(QStringLiteral("int")); // a repeated name is stored again
+        dialog.cmdAddType()->click();
+
+        QCOMPARE(title, QStringLiteral("Add New Parameter - C/C++"));
+        QCOMPARE(label,
+                 QStringLiteral("Please specify the new parameter type to add to your list"));
+        QCOMPARE(preset, QString());
+
+        QCOMPARE(Items(*dialog.cmbParamType()), QStringList({"int", "char*", "int"}));
+        QCOMPARE(dialog.cmbParamType()->currentIndex(), -1);
+        QCOMPARE(dialog.cmbParamType()->currentText(), QStringLiteral("typed"));
+
+        const QString section = QStringLiteral("Param Types VC");
+        QCOMPARE(Stored(section, "Number"), QStringLiteral("3"));
+        QCOMPARE(Stored(section, "Param1"), QStringLiteral("int"));
+        QCOMPARE(Stored(section, "Param2"), QStringLiteral("char*"));
+        QCOMPARE(Stored(section, "Param3"), QStringLiteral("int"));
+        QCOMPARE(catalogues.ParamTypesVC.Size(), 3);
+        QCOMPARE(catalogues.ParamTypesVC.Entry(2), QStringLiteral("char*"));
+
+        // Types added in one opening are offered by the next.
+        frmParamAdd next(DevelopmentLanguage::VC, catalogues);
+        QCOMPARE(Items(*next.cmbParamType()), QStringList({"int", "char*", "int"}));
+    }
+
+    void cancelledPromptAddsNothingButAnEmptyAnswerCounts() {
+        ParamTypeCatalogues catalogues;
+        frmParamAdd dialog(DevelopmentLanguage::VB, catalogues);
+        dialog.show();
+
+        AnswerPrompt(QStringLiteral("ignored"), false);
+        dialog.cmdAddType()->click();
+        QCOMPARE(dialog.cmbParamType()->count(), 0);
+        QCOMPARE(catalogues.ParamTypesVB.Size(), 0);
+        QCOMPARE(Stored("Param Types VB", "Number"), QStringLiteral("<missing>"));
+
+        AnswerPrompt(QString());
+        dialog.cmdAddType()->click();
+        QCOMPARE(Items(*dialog.cmbParamType()), QStringList({QString()}));
+        QCOMPARE(catalogues.ParamTypesVB.Size(), 1);
+        QCOMPARE(Stored("Param Types VB", "Number"), QStringLiteral("1"));
+    }
+
+    void countIsTakenAfterThePromptCloses() {
+        // Another running copy adds a type while this copy's prompt is open: both are kept.
+        ParamTypeCatalogues catalogues;
+        frmParamAdd dialog(DevelopmentLanguage::Delphi, catalogues);
+        dialog.show();
+        WhenModalOpens<QInputDialog>([](QInputDialog& prompt) {
+            ParamTypeCatalogueStore::Append(DevelopmentLanguage::Delphi, QStringLiteral("other"));
+            prompt.setTextValue(QStringLiteral("mine"));
+            prompt.accept();
+        });
+        dialog.cmdAddType()->click();
+
+        QCOMPARE(Stored("Param Types Delphi", "Number"), QStringLiteral("2"));
+        QCOMPARE(Stored("Param Types Delphi", "Param1"), QStringLiteral("other"));
+        QCOMPARE(Stored("Param Types Delphi", "Param2"), QStringLiteral("mine"));
+    }
+
+    void failedWriteIsReportedAndTheTypeStillHolds() {
+        // The settings folder cannot exist: a plain file stands where it should be.
+        const QString folder = QFileInfo(SettingsFile().ProfilePath()).absolutePath();
+        QDir(folder).removeRecursively();
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+
+        ParamTypeCatalogues catalogues;
+        frmParamAdd dialog(DevelopmentLanguage::Custom, catalogues);
+        dialog.show();
+        AnswerPrompt(QStringLiteral("T*"));
+        dialog.cmdAddType()->click();
+
+        const QStringList messages = messages_->TakeTexts();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.front().contains(SettingsFile().ProfilePath()),
+                 qPrintable(messages.front()));
+        QCOMPARE(Items(*dialog.cmbParamType()), QStringList({"T*"}));
+        QCOMPARE(catalogues.ParamTypesCustom.Size(), 1);
+    }
+
+    void handEditedLanguageOffersNoCatalogueAndWritesNothing() {
+        ParamTypeCatalogues catalogues;
+        catalogues.ParamTypesVB = MixedCatalogue();
+        frmParamAdd dialog(static_cast<DevelopmentLanguage>(7), catalogues);
+        dialog.show();
+        QCOMPARE(dialog.cmbParamType()->count(), 0);
+
+        QString title;
+        AnswerPrompt(QStringLiteral("word"), true, &title);
+        dialog.cmdAddType()->click();
+        QCOMPARE(title, QStringLiteral("Add New Parameter - "));
+        QCOMPARE(Items(*dialog.cmbParamType()), QStringList({"word"}));
+        QVERIFY(!QFile::exists(SettingsFile().ProfilePath()));
+    }
+
+    void altKeysMoveTheFocusAndTypeNothing() {
+        ParamTypeCatalogues catalogues;
+        frmParamAdd dialog(DevelopmentLanguage::VB, catalogues);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.txtParamName()->setFocus();
+
+        QTest::keyClick(dialog.txtParamName(), Qt::Key_T, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), dialog.cmbParamType());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), dialog.txtParamDescription());
+        // Ctrl held as well matches no access key, so the press reaches the text box, which
+        // would type the letter unless the dialog swallowed it.
+        QTest::keyClick(dialog.txtParamDescription(), Qt::Key_N,
+                        Qt::AltModifier | Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), dialog.txtParamName());
+        QCOMPARE(dialog.txtParamName()->text(), QString());
+        QCOMPARE(dialog.txtParamDescription()->text(), QString());
+        QCOMPARE(dialog.cmbParamType()->currentText(), QString());
+
+        QTest::keyClick(dialog.txtParamName(), Qt::Key_T);
+        QCOMPARE(dialog.txtParamName()->text(), QStringLiteral("t"));
+        QCOMPARE(QApplication::focusWidget(), dialog.txtParamName());
+    }
+
+    void enterIsOkAndEscapeIsCancel_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("Enter in name") << "txtParamName" << int(Qt::Key_Return) << true;
+        QTest::newRow("Enter in type") << "cmbParamType" << int(Qt::Key_Return) << true;
+        QTest::newRow("Enter in description")
+            << "txtParamDescription" << int(Qt::Key_Enter) << true;
+        QTest::newRow("Escape in name") << "txtParamName" << int(Qt::Key_Escape) << false;
+        QTest::newRow("Escape in type") << "cmbParamType" << int(Qt::Key_Escape) << false;
+    }
+    void enterIsOkAndEscapeIsCancel() {
+        QFETCH(QString, field);
+        QFETCH(int, key);
+        QFETCH(bool, ok);
+        ParamTypeCatalogues catalogues;
+        catalogues.ParamTypesVB = MixedCatalogue();
+        frmParamAdd dialog(DevelopmentLanguage::VB, catalogues);
+        bool closed = false;
+        WhenModalOpens<frmParamAdd>([&](frmParamAdd& shown) {
+            auto* target = shown.findChild<QWidget*>(field);
+            target->setFocus();
+            QWidget* receiver = QApplication::focusWidget();
+            QTest::keyClicks(receiver, QStringLiteral("lo"));
+            QTest::keyClick(receiver, static_cast<Qt::Key>(key));
+            closed = !shown.isVisible();
+        });
+        dialog.exec();
+        QVERIFY(closed);
+        QCOMPARE(dialog.OKPressed(), ok);
+        // Enter in the type field takes the typed text as it stands, not a completion.
+        QCOMPARE(dialog.cmbParamType()->count(), 3);
+        if (field == QLatin1String("cmbParamType")) {
+            QCOMPARE(dialog.cmbParamType()->currentText(), QStringLiteral("lo"));
+        }
+    }
+
+private:
+    std::unique_ptr<test::IsolatedEnvironment> environment_;
+    std::unique_ptr<test::MessageCatcher> messages_;
+};
+
+QTEST_MAIN(ParamAddDialogTest)
+#include "ParamAddDialogTest.moc"

@@ -1,0 +1,369 @@
+#include "comments/CommentBlockBuilder.h"
+#include "params/ParamListModel.h"
+#include "params/ParamListView.h"
+#include "shell/Navigator1.h"
+#include "shell/ShellTestSupport.h"
+#include "shell/frmMain.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QToolBar>
+#include <QToolButton>
+
+using namespace quillmark;
+using quillmark::test::WhenModalOpens;
+
+namespace {
+
+QString ClipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
+
+void SetClipboard(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
+
+} // namespace
+
+// Receives the URLs the window hands to the desktop.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> Urls;
+
+public slots:
+    void open(const QUrl& url) { Urls.append(url); }
+};
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<frmMain> window_;
+    int endings_ = 0;
+
+    template <typename T> T* Child(const char* name) const {
+        T* child = window_->findChild<T*>(QString::fromLatin1(name));
+        if (child == nullptr) {
+            qFatal("no child %s", name);
+        }
+        return child;
+    }
+    QLineEdit* Field(const char* name) const { return Child<QLineEdit>(name); }
+    ParamListModel* Model() const { return Child<ParamListView>("lstParams")->ParamModel(); }
+    QWidget* Focus() const { return QApplication::focusWidget(); }
+    bool FrontPageIs(int index) const {
+        // The page in front is the later of the two among the window's children.
+        const QObjectList children = window_->children();
+        const auto front = children.indexOf(Child<QFrame>(index == 0 ? "frames(0)" : "frames(1)"));
+        const auto back = children.indexOf(Child<QFrame>(index == 0 ? "frames(1)" : "frames(0)"));
+        return front > back && Child<QFrame>("frames(0)")->isVisible() &&
+               Child<QFrame>("frames(1)")->isVisible();
+    }
+    void AltClick(QWidget* target, Qt::Key key, Qt::KeyboardModifiers more = {}) {
+        QTest::keyClick(target, key, Qt::AltModifier | more);
+    }
+    void FillDescription() {
+        Field("txtSubName")->setText("GetTotal");
+        Field("txtSubPurpose")->setText("Adds up");
+        Field("txtSubReturns")->setText("Total");
+        Model()->AppendRow("OrderID", {"No", "Long", "Order to add up"});
+    }
+    void VerifyResetState() {
+        QVERIFY(Child<QRadioButton>("optSub")->isChecked());
+        QVERIFY(Child<QRadioButton>("optPublic")->isChecked());
+        QVERIFY(Field("txtSubName")->text().isEmpty());
+        QVERIFY(Field("txtSubPurpose")->text().isEmpty());
+        QVERIFY(Field("txtSubReturns")->text().isEmpty());
+        QCOMPARE(Model()->RowCount(), 0);
+        QCOMPARE(Child<QTabBar>("TabStrip1")->currentIndex(), 0);
+        QVERIFY(FrontPageIs(0));
+        QCOMPARE(window_->focusWidget(), Field("txtSubName"));
+    }
+
+private slots:
+    void init() {
+        test::RemoveSettingsFile();
+        endings_ = 0;
+        window_ = std::make_unique<frmMain>();
+        window_->SetEndApplication([this] { ++endings_; });
+        window_->Form_Load();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+
+    void cleanup() { window_.reset(); }
+
+    void startsEmptyOnTheGeneralPage() {
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Quillmark"));
+        QCOMPARE(window_->minimumSize(), window_->maximumSize());
+        QVERIFY(!window_->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(window_->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!window_->windowIcon().isNull());
+        QCOMPARE(Model()->ColumnCount(), 4);
+        QCOMPARE(Focus(), Field("txtSubName"));
+        VerifyResetState();
+        QCOMPARE(window_->Settings().Language, DevelopmentLanguage::VB);
+    }
+
+    void toolbarHoldsItsButtonsInOrder() {
+        auto* toolbar = Child<QToolBar>("Toolbar1");
+        QStringList keys;
+        for (QAction* action : toolbar->actions()) {
+            keys << (action->isSeparator() ? QStringLiteral("|") : action->objectName());
+        }
+        QCOMPARE(keys, (QStringList{"Exit", "|", "Copy", "Options", "|", "|", "|", "Navigate", "",
+                                    "About", "Help"}));
+        QCOMPARE(toolbar->actions().at(8), toolbar->actionAt(Child<QWidget>("Spacer")->pos()));
+        const QStringList tips{"Exit Application",    "Copy Comments to Clipboard",
+                               "Application Options", "Visit Our WebSite",
+                               "About Quillmark",     "Quillmrk Help"};
+        const QStringList buttons{"Exit", "Copy", "Options", "Navigate", "About", "Help"};
+        for (qsizetype index = 0; index < buttons.size(); ++index) {
+            auto* button = Child<QToolButton>(buttons.at(index).toLatin1().constData());
+            QCOMPARE(button->toolTip(), tips.at(index));
+            QVERIFY(!button->icon().isNull());
+            QCOMPARE(button->width(), Child<QToolButton>("Exit")->width());
+        }
+        // "About" and "Help" stand at the right end, the gap before them.
+        const int rightEnd = toolbar->contentsRect().right();
+        QVERIFY(rightEnd - Child<QToolButton>("Help")->geometry().right() <= 8);
+        const int gap = Child<QToolButton>("Help")->geometry().left() -
+                        Child<QToolButton>("About")->geometry().right();
+        QVERIFY(gap >= 1 && gap <= 8);
+        QVERIFY(Child<QWidget>("Spacer")->width() > 0);
+        for (const QString& button : buttons) {
+            QVERIFY2(Child<QToolButton>(button.toLatin1().constData())->isVisible(),
+                     qPrintable(button)); // nothing pushed into an overflow menu
+        }
+    }
+
+    void languageFromTheSettingsFileSetsTheColumns() {
+        window_.reset();
+        test::WriteSettingsFile("[General]\r\nComments Type=2\r\nPersonal Name=Ann\r\n");
+        window_ = std::make_unique<frmMain>();
+        window_->Form_Load();
+        QCOMPARE(window_->Settings().Language, DevelopmentLanguage::Delphi);
+        QCOMPARE(window_->Settings().PersonalName, QStringLiteral("Ann"));
+        QCOMPARE(Model()->ColumnCount(), 3);
+    }
+
+    void hotKeysMoveTheFocusAndSelectTheField() {
+        Field("txtSubPurpose")->setText("purpose");
+        Field("txtSubReturns")->setText("returns");
+        AltClick(Focus(), Qt::Key_E);
+        QCOMPARE(Focus(), Field("txtSubPurpose"));
+        QCOMPARE(Field("txtSubPurpose")->selectedText(), QStringLiteral("purpose"));
+        AltClick(Focus(), Qt::Key_I, Qt::ShiftModifier); // Shift as well still counts
+        QCOMPARE(Focus(), Field("txtSubReturns"));
+        QCOMPARE(Field("txtSubReturns")->selectedText(), QStringLiteral("returns"));
+        QTest::keyClick(Focus(), Qt::Key_B, Qt::AltModifier | Qt::ControlModifier);
+        QCOMPARE(Focus(), Field("txtSubName"));
+        QVERIFY(Field("txtSubName")->selectedText().isEmpty()); // an empty field: caret at 0
+        QCOMPARE(Field("txtSubName")->cursorPosition(), 0);
+
+        // Already there: the focus stays and the selection is left alone.
+        Field("txtSubName")->setText("abcdef");
+        Field("txtSubName")->setSelection(2, 2);
+        AltClick(Focus(), Qt::Key_B);
+        QCOMPARE(Field("txtSubName")->selectedText(), QStringLiteral("cd"));
+        QCOMPARE(Field("txtSubName")->text(), QStringLiteral("abcdef"));
+    }
+
+    void hotKeysReachTheCoveredPage() {
+        AltClick(Focus(), Qt::Key_P);
+        QTRY_COMPARE(Child<QTabBar>("TabStrip1")->currentIndex(), 1);
+        QVERIFY(FrontPageIs(1));
+        QCOMPARE(Focus(), Child<QPushButton>("cmdParamAdd"));
+
+        Field("txtSubPurpose")->setText("covered");
+        AltClick(Focus(), Qt::Key_E);
+        QCOMPARE(Focus(), Field("txtSubPurpose"));
+        QCOMPARE(Field("txtSubPurpose")->selectedText(), QStringLiteral("covered"));
+        QVERIFY(FrontPageIs(1)); // the page stays covered
+
+        Field("txtSubName")->setText("name");
+        AltClick(Focus(), Qt::Key_G);
+        QTRY_COMPARE(Child<QTabBar>("TabStrip1")->currentIndex(), 0);
+        QVERIFY(FrontPageIs(0));
+        QCOMPARE(Focus(), Field("txtSubName"));
+        QCOMPARE(Field("txtSubName")->selectedText(), QStringLiteral("name"));
+    }
+
+    void addAccessKeyWorksFromTheGeneralPage() {
+        QString opened;
+        WhenModalOpens([&](QWidget& dialog) {
+            opened = dialog.objectName();
+            dialog.close();
+        });
+        AltClick(Focus(), Qt::Key_A);
+        QTRY_COMPARE(opened, QStringLiteral("frmParamAdd"));
+        QCOMPARE(Model()->RowCount(), 0);
+        QVERIFY(FrontPageIs(0));
+    }
+
+    void optionsSendTheFocusBackToTheName() {
+        Field("txtSubName")->setText("Main");
+        const char* options[] = {"optFunction", "optProperty", "optProtected",
+                                 "optPrivate",  "optPublic",   "optSub"};
+        for (const char* name : options) {
+            Field("txtSubPurpose")->setFocus();
+            QTest::mouseClick(Child<QRadioButton>(name), Qt::LeftButton);
+            QVERIFY2(Child<QRadioButton>(name)->isChecked(), name);
+            QCOMPARE(Focus(), Field("txtSubName"));
+            QCOMPARE(Field("txtSubName")->selectedText(), QStringLiteral("Main"));
+        }
+        // By access key: Alt+F picks Function and ends in the name field.
+        Field("txtSubReturns")->setFocus();
+        AltClick(Focus(), Qt::Key_F);
+        QTRY_VERIFY(Child<QRadioButton>("optFunction")->isChecked());
+        QTRY_COMPARE(Focus(), Field("txtSubName"));
+        AltClick(Focus(), Qt::Key_V);
+        QTRY_VERIFY(Child<QRadioButton>("optPrivate")->isChecked());
+        QVERIFY(!Field("txtSubName")->text().contains('v'));
+    }
+
+    void copyPutsTheBlockOnTheClipboardAndResets() {
+        FillDescription();
+        QTest::mouseClick(Child<QRadioButton>("optFunction"), Qt::LeftButton);
+        QTest::mouseClick(Child<QRadioButton>("optPrivate"), Qt::LeftButton);
+        Child<QTabBar>("TabStrip1")->setCurrentIndex(1);
+        QTest::mouseClick(Child<QToolButton>("Copy"), Qt::LeftButton);
+
+        const QString block = ClipboardText();
+        QVERIFY(block.startsWith("'==="));
+        QVERIFY(block.contains("'  Private Function GetTotal\r\n"));
+        QVERIFY(block.contains("'      Adds up\r\n"));
+        QVERIFY(
+            block.contains("'      Long                 OrderID           Order to add up\r\n"));
+        QVERIFY(block.contains("'      Total\r\n"));
+        QVERIFY(block.contains(FormatCommentDate(QDate::currentDate())));
+        QCOMPARE(QGuiApplication::clipboard()->mimeData()->formats(),
+                 QStringList{QStringLiteral("text/plain")});
+        VerifyResetState();
+        QVERIFY(window_->isMinimized());
+    }
+
+    void altCCopiesTheNameWithoutTypingTheLetter() {
+        QTest::keyClicks(Field("txtSubName"), "Main");
+        AltClick(Field("txtSubName"), Qt::Key_C);
+        QVERIFY(ClipboardText().contains("'  Public Sub Main\r\n"));
+        VerifyResetState();
+    }
+
+    void keyReleasesWithoutAltDoNothing() {
+        SetClipboard("untouched");
+        Field("txtSubName")->setText("Main");
+        QTest::keyClick(Field("txtSubName"), Qt::Key_C, Qt::ControlModifier);
+        window_->Form_KeyUp(Qt::Key_C, 2); // Ctrl alone
+        window_->Form_KeyUp(Qt::Key_X, 4); // Alt with a letter of no meaning
+        QCOMPARE(ClipboardText(), QStringLiteral("untouched"));
+        QCOMPARE(Field("txtSubName")->text(), QStringLiteral("Main"));
+        window_->Form_KeyUp(Qt::Key_C, 2 | 4); // Ctrl+Alt+C copies
+        QVERIFY(ClipboardText().contains("'  Public Sub Main\r\n"));
+    }
+
+    void generalOkCopiesTheFreeText() {
+        FillDescription();
+        WhenModalOpens([](QWidget& dialog) {
+            QCOMPARE(dialog.objectName(), QStringLiteral("frmFreeComments"));
+            auto* text = dialog.findChild<QPlainTextEdit*>("txtComments");
+            QVERIFY(text->toPlainText().isEmpty());
+            text->setPlainText(QString::fromUtf8("Grüße, 東京, ✓\nsecond"));
+            dialog.findChild<QPushButton*>("cmdOK")->click();
+        });
+        QTest::mouseClick(Child<QRadioButton>("optGeneral"), Qt::LeftButton);
+        QCOMPARE(ClipboardText(), QString::fromUtf8("'========================================"
+                                                    "================================\r\n"
+                                                    "' Grüße, 東京, ✓\r\n"
+                                                    "' second\r\n"
+                                                    "'----------------------------------------"
+                                                    "--------------------------------\r\n"));
+        VerifyResetState();
+        QVERIFY(QDir(QDir::tempPath()).entryList({"~qm*"}, QDir::Files).isEmpty());
+
+        // The next use starts with an empty dialog.
+        window_->showNormal();
+        bool empty = false;
+        WhenModalOpens([&](QWidget& dialog) {
+            empty = dialog.findChild<QPlainTextEdit*>("txtComments")->toPlainText().isEmpty();
+            dialog.findChild<QPushButton*>("cmdCancel")->click();
+        });
+        QTest::mouseClick(Child<QRadioButton>("optGeneral"), Qt::LeftButton);
+        QVERIFY(empty);
+    }
+
+    void generalCancelChangesOnlyTheKind() {
+        FillDescription();
+        SetClipboard("untouched");
+        WhenModalOpens([](QWidget& dialog) {
+            dialog.findChild<QPlainTextEdit*>("txtComments")->setPlainText("dropped");
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        });
+        QTest::mouseClick(Child<QRadioButton>("optGeneral"), Qt::LeftButton);
+        QCOMPARE(ClipboardText(), QStringLiteral("untouched"));
+        QVERIFY(Child<QRadioButton>("optSub")->isChecked());
+        QCOMPARE(Field("txtSubName")->text(), QStringLiteral("GetTotal"));
+        QCOMPARE(Field("txtSubPurpose")->text(), QStringLiteral("Adds up"));
+        QCOMPARE(Field("txtSubReturns")->text(), QStringLiteral("Total"));
+        QCOMPARE(Model()->RowCount(), 1);
+        QCOMPARE(window_->focusWidget(), Field("txtSubName"));
+        QVERIFY(!window_->isMinimized());
+    }
+
+    void exitEndsTheRunWithoutSaving() {
+        test::WriteSettingsFile("[General]\r\nPersonal Name=Ann\r\n");
+        window_.reset();
+        window_ = std::make_unique<frmMain>();
+        window_->SetEndApplication([this] { ++endings_; });
+        window_->Form_Load();
+        window_->show();
+        Field("txtSubName")->setText("half done");
+        QTest::mouseClick(Child<QToolButton>("Exit"), Qt::LeftButton);
+        QCOMPARE(endings_, 1);
+        QVERIFY(!window_->isVisible());
+        QFile file(test::SettingsFilePath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("[General]\r\nPersonal Name=Ann\r\n"));
+    }
+
+    void toolbarKeysDispatchExactly() {
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler("http", &catcher, "open");
+        window_->Toolbar1_ButtonClick("Navigate");
+        QDesktopServices::unsetUrlHandler("http");
+        QCOMPARE(catcher.Urls, QList<QUrl>{QUrl(QString::fromLatin1(ProductWebPage))});
+
+        SetClipboard("untouched");
+        Field("txtSubName")->setText("kept");
+        for (const char* key : {"", "Spacer", "copy", "COPY", "exit", "Unknown"}) {
+            window_->Toolbar1_ButtonClick(QString::fromLatin1(key));
+        }
+        QCOMPARE(ClipboardText(), QStringLiteral("untouched"));
+        QCOMPARE(Field("txtSubName")->text(), QStringLiteral("kept"));
+        QCOMPARE(endings_, 0);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+
+        QStringList opened;
+        const auto record = [&](QWidget& dialog) {
+            opened << dialog.objectName();
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        };
+        WhenModalOpens(record);
+        window_->Toolbar1_ButtonClick("About");
+        WhenModalOpens(record);
+        window_->Toolbar1_ButtonClick("Help");
+        QCOMPARE(opened, (QStringList{"frmAbout", "frmHelp"}));
+    }
+};
+
+QUILLMARK_WINDOW_TEST_MAIN(MainWindowTest)
+#include "mainWindowTest.moc"
