@@ -1,22 +1,12 @@
 #include "settings/ProfileLocation.h"
 
+#include "util/WritePermission.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 namespace quillmark {
-
-namespace {
-
-// The mode bits alone (WriteUser is what access() says, which is always yes for the superuser).
-constexpr auto AnyWrite =
-    QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-
-bool MarkedWritable(const QFileInfo& info) {
-    return (info.permissions() & AnyWrite) != 0 && info.isWritable();
-}
-
-} // namespace
 
 QString ProfileLocation::DefaultFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
@@ -48,14 +38,14 @@ QString ProfileLocation::WriteObstacle(const QString& path) {
     if (!folder.isDir()) {
         return QStringLiteral("The folder %1 does not exist").arg(folder.filePath());
     }
-    if (!MarkedWritable(folder)) {
+    if (!IsMarkedWritable(folder)) {
         return QStringLiteral("The folder %1 is not writable").arg(folder.filePath());
     }
     if (info.exists()) {
         if (!info.isFile()) {
             return QStringLiteral("%1 is not a file").arg(path);
         }
-        if (!MarkedWritable(info)) {
+        if (!IsMarkedWritable(info)) {
             return QStringLiteral("The file %1 is read-only").arg(path);
         }
     }

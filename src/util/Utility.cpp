@@ -2,6 +2,7 @@
 
 #include "util/ConversionError.h"
 #include "util/FileError.h"
+#include "util/WritePermission.h"
 
 #include <QDir>
 #include <QFile>
@@ -135,7 +136,11 @@ void Utility::FileSave(const QString& strFile, const QString& strOut) const {
         throw FileError(strFile, FileError::Reason::FolderNotFound);
     }
     // A read-only file stays protected, although renaming a new copy over it would succeed.
-    if (info.isDir() || (info.exists() && !info.isWritable())) {
+    if (info.isDir() || (info.exists() && !IsMarkedWritable(info))) {
+        throw FileError(strFile, FileError::Reason::CannotWrite);
+    }
+    // Likewise a new file in a folder marked read-only.
+    if (!info.exists() && !IsMarkedWritable(QFileInfo(info.absolutePath()))) {
         throw FileError(strFile, FileError::Reason::CannotWrite);
     }
     // Written beside the target and renamed over it, so a failed save leaves the old file whole.
