@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <optional>
+#include <utility>
 
 namespace quillmark {
 
@@ -31,9 +33,14 @@ qint64 CountFrom(const QString& text) {
     return std::max<qint64>(0, SettingsLayout::ReadWholeNumber(text));
 }
 
+bool IsAscii(QByteArrayView bytes) {
+    return std::all_of(bytes.cbegin(), bytes.cend(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 // k for a key "Param<k>" (any letter case, k in decimal without sign or leading zeros); -1 for
 // every other key.
-qint64 EntryNumber(const QString& key) {
+qint64 EntryNumber(QStringView key) {
     static const QString prefix = QStringLiteral("Param");
     if (!key.startsWith(prefix, Qt::CaseInsensitive) || key.size() == prefix.size() ||
         key.size() > prefix.size() + 18 || key[prefix.size()] == u'0') {
@@ -49,19 +56,166 @@ qint64 EntryNumber(const QString& key) {
     return number;
 }
 
+// The same from a key line's bytes, without making a string of a plain ASCII key.
+qint64 EntryNumber(const ProfileKeyLine& line) {
+    const QByteArrayView key = line.Key;
+    if (!IsAscii(key)) {
+        return EntryNumber(ProfileLineCodec::Decode(key, line.Encoding));
+    }
+    constexpr qsizetype prefix = 5; // "Param"
+    if (key.size() <= prefix || key.size() > prefix + 18 ||
+        qstrnicmp(key.data(), "Param", prefix) != 0 || key[prefix] == '0') {
+        return -1;
+    }
+    qint64 number = 0;
+    for (qsizetype i = prefix; i < key.size(); ++i) {
+        if (key[i] < '0' || key[i] > '9') {
+            return -1;
+        }
+        number = number * 10 + (key[i] - '0');
+    }
+    return number;
+}
+
+bool IsNumberKey(const ProfileKeyLine& line) {
+    if (IsAscii(line.Key)) {
+        return line.Key.size() == NumberKey.size() &&
+               qstrnicmp(line.Key.data(), "Number", NumberKey.size()) == 0;
+    }
+    return ProfileLineCodec::Decode(line.Key, line.Encoding)
+               .compare(NumberKey, Qt::CaseInsensitive) == 0;
+}
+
+// A catalogue section as read: its first count, and its keys' values in file order.
+struct CatalogueReading {
+    struct Entry {
+        qint64 Number = 0;
+        qsizetype Start = 0;
+        qsizetype Length = 0;
+    };
+    std::optional<qint64> Count;
+    QList<Entry> Entries;
+    QByteArray Text; // the values, as UTF-8
+
+    void Take(const ProfileKeyLine& line) {
+        if (IsNumberKey(line)) {
+            if (!Count) {
+                Count = CountFrom(ProfileLineCodec::Decode(line.Value, line.Encoding));
+            }
+            return;
+        }
+        const qint64 number = EntryNumber(line);
+        if (number < 1) {
+            return;
+        }
+        const qsizetype start = Text.size();
+        if (line.Encoding == ProfileLineCodec::Encoding::Latin1) {
+            Text += QString::fromLatin1(line.Value).toUtf8();
+        } else {
+            Text += line.Value;
+        }
+        Entries.append({number, start, Text.size() - start});
+    }
+
+    // In number order, the first value of each number up to the count that is not empty (an
+    // empty one reads as missing), and their total length.
+    std::pair<QList<Entry>, qsizetype> Kept() {
+        const qint64 count = Count.value_or(0);
+        // A hand-edited file may hold its keys in any order; the first of a number still wins.
+        const auto byNumber = [](const Entry& a, const Entry& b) { return a.Number < b.Number; };
+        if (!std::is_sorted(Entries.cbegin(), Entries.cend(), byNumber)) {
+            std::stable_sort(Entries.begin(), Entries.end(), byNumber);
+        }
+        QList<Entry> kept;
+        qsizetype bytes = 0;
+        qint64 previous = 0;
+        for (const Entry& entry : std::as_const(Entries)) {
+            if (entry.Number != previous && entry.Number <= count && entry.Length > 0) {
+                kept.append(entry);
+                bytes += entry.Length;
+            }
+            previous = entry.Number;
+        }
+        return {kept, bytes};
+    }
+};
+
 } // namespace
+
+QString ParamTypeCatalogue::Entry(qint64 number) const {
+    const qsizetype index = IndexOf(number);
+    return index < 0 ? QString() : QString::fromUtf8(TextAt(index));
+}
+
+qsizetype ParamTypeCatalogue::IndexOf(qint64 number) const {
+    const auto after = std::upper_bound(runs_.cbegin(), runs_.cend(), number,
+                                        [](qint64 n, const Run& run) { return n < run.First; });
+    if (after == runs_.cbegin()) {
+        return -1;
+    }
+    const Run& run = *(after - 1);
+    const qsizetype runEnd = after == runs_.cend() ? Stored() : after->Index;
+    return number - run.First < runEnd - run.Index ? run.Index + (number - run.First) : -1;
+}
+
+qint64 ParamTypeCatalogue::NumberAt(qsizetype index) const {
+    const auto after = std::upper_bound(runs_.cbegin(), runs_.cend(), index,
+                                        [](qsizetype i, const Run& run) { return i < run.Index; });
+    const Run& run = *(after - 1);
+    return run.First + (index - run.Index);
+}
+
+QByteArrayView ParamTypeCatalogue::TextAt(qsizetype index) const {
+    const qsizetype start = index == 0 ? 0 : ends_[index - 1];
+    return QByteArrayView(text_).sliced(start, ends_[index] - start);
+}
+
+void ParamTypeCatalogue::Reserve(qsizetype entries, qsizetype bytes) {
+    ends_.reserve(entries);
+    text_.reserve(bytes);
+}
+
+bool ParamTypeCatalogue::AppendStored(qint64 number, QByteArrayView utf8) {
+    if (text_.size() + utf8.size() > std::numeric_limits<quint32>::max()) {
+        return false;
+    }
+    const qsizetype index = Stored();
+    if (runs_.isEmpty() || runs_.back().First + (index - runs_.back().Index) != number) {
+        runs_.append({number, index});
+    }
+    text_ += utf8;
+    ends_.append(static_cast<quint32>(text_.size()));
+    return true;
+}
 
 void ParamTypeCatalogue::SetEntry(qint64 number, const QString& value) {
     if (number < 1 || number > size_) {
         return;
     }
-    if (value.isEmpty()) {
-        entries_.remove(number);
-    } else if (entries_.isEmpty() || number > entries_.lastKey()) {
-        entries_.insert(entries_.cend(), number, value); // entries mostly come in order
-    } else {
-        entries_.insert(number, value);
+    const QByteArray utf8 = value.toUtf8();
+    if (Stored() == 0 || number > NumberAt(Stored() - 1)) {
+        if (!utf8.isEmpty()) {
+            AppendStored(number, utf8);
+        }
+        return;
     }
+    ParamTypeCatalogue rebuilt(size_);
+    rebuilt.Reserve(Stored() + 1, text_.size() + utf8.size());
+    bool placed = false;
+    for (qsizetype index = 0; index < Stored(); ++index) {
+        const qint64 stored = NumberAt(index);
+        if (!placed && stored >= number) {
+            placed = true;
+            if (!utf8.isEmpty()) {
+                rebuilt.AppendStored(number, utf8);
+            }
+            if (stored == number) {
+                continue;
+            }
+        }
+        rebuilt.AppendStored(stored, TextAt(index));
+    }
+    *this = std::move(rebuilt);
 }
 
 void ParamTypeCatalogue::Append(const QString& value) {
@@ -71,11 +225,13 @@ void ParamTypeCatalogue::Append(const QString& value) {
 
 QStringList ParamTypeCatalogue::TypeListEntries(bool keepBlankOnly) const {
     QStringList list;
-    for (const QString& entry : entries_) {
+    list.reserve(Stored());
+    for (qsizetype index = 0; index < Stored(); ++index) {
+        const QByteArrayView entry = TextAt(index);
         const bool blankOnly =
-            std::all_of(entry.cbegin(), entry.cend(), [](QChar c) { return c == u' '; });
+            std::all_of(entry.cbegin(), entry.cend(), [](char c) { return c == ' '; });
         if (keepBlankOnly || !blankOnly) {
-            list.append(entry);
+            list.append(QString::fromUtf8(entry));
         }
     }
     return list;
@@ -101,25 +257,30 @@ const ParamTypeCatalogue* ParamTypeCatalogues::ForLanguage(DevelopmentLanguage l
 
 ParamTypeCatalogues ParamTypeCatalogueStore::Load() {
     // One reading of the file serves every count and entry, so they all come from one version.
-    const auto document = ProfileFile::Read(SettingsFile().ProfilePath());
-    ParamTypeCatalogues catalogues;
+    // The lines are visited, not kept: a large catalogue costs its entries' text and little more.
+    // A hand-edited count of two billion costs nothing beyond the entries actually stored, and
+    // keys numbered past the count are not kept.
+    QStringList sections;
     for (const DevelopmentLanguage language : LoadOrder) {
-        const QString section = SettingsLayout::CatalogueSection(language);
-        *catalogues.ForLanguage(language) =
-            ParamTypeCatalogue(CountFrom(document->Value(section, NumberKey).value_or(QString())));
+        sections.append(SettingsLayout::CatalogueSection(language));
     }
-    // Only the keys present are visited, so a hand-edited count of two billion costs nothing
-    // beyond the entries actually stored; keys numbered past the count are not read.
-    for (const DevelopmentLanguage language : LoadOrder) {
-        ParamTypeCatalogue& catalogue = *catalogues.ForLanguage(language);
-        const ProfileSection* section =
-            document->FindSection(SettingsLayout::CatalogueSection(language));
-        if (section == nullptr) {
-            continue;
+    std::array<CatalogueReading, LoadOrder.size()> readings;
+    ProfileFile::VisitSections(SettingsFile().ProfilePath(), sections,
+                               [&readings](qsizetype section, const ProfileKeyLine& line) {
+                                   readings[static_cast<std::size_t>(section)].Take(line);
+                               });
+    ParamTypeCatalogues catalogues;
+    for (std::size_t index = 0; index < LoadOrder.size(); ++index) {
+        CatalogueReading& reading = readings[index];
+        ParamTypeCatalogue& catalogue = *catalogues.ForLanguage(LoadOrder[index]);
+        catalogue = ParamTypeCatalogue(reading.Count.value_or(0));
+        const auto [kept, bytes] = reading.Kept();
+        catalogue.Reserve(kept.size(), bytes);
+        for (const CatalogueReading::Entry& entry : kept) {
+            catalogue.AppendStored(entry.Number,
+                                   QByteArrayView(reading.Text).sliced(entry.Start, entry.Length));
         }
-        for (const ProfileEntry& entry : section->Entries) {
-            catalogue.SetEntry(EntryNumber(entry.Key), entry.Value);
-        }
+        reading = {};
     }
     return catalogues;
 }

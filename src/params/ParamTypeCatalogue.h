@@ -2,7 +2,8 @@
 
 #include "comments/DevelopmentLanguage.h"
 
-#include <QMap>
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -17,8 +18,10 @@ public:
     explicit ParamTypeCatalogue(qint64 size) : size_(size < 0 ? 0 : size) {}
 
     qint64 Size() const noexcept { return size_; }
-    QString Entry(qint64 number) const { return entries_.value(number); }
-    void SetEntry(qint64 number, const QString& value); // 1 <= number <= Size()
+    QString Entry(qint64 number) const;
+    // 1 <= number <= Size(). Cheap past the last stored entry (as Append and loading do); a
+    // change before it rebuilds the storage.
+    void SetEntry(qint64 number, const QString& value);
     void Append(const QString& value);
 
     // The entries a type list offers, in catalogue order. Empty entries are always left out; with
@@ -26,8 +29,29 @@ public:
     QStringList TypeListEntries(bool keepBlankOnly) const;
 
 private:
+    friend class ParamTypeCatalogueStore;
+
+    // Consecutive entry numbers stored one after another: the first number and its index.
+    struct Run {
+        qint64 First = 0;
+        qsizetype Index = 0;
+    };
+
+    qsizetype Stored() const noexcept { return ends_.size(); }
+    qsizetype IndexOf(qint64 number) const; // -1 when the entry is not stored
+    qint64 NumberAt(qsizetype index) const;
+    QByteArrayView TextAt(qsizetype index) const;
+    void Reserve(qsizetype entries, qsizetype bytes);
+    // Stores a non-empty entry numbered past every stored one; false when the text cannot be held.
+    bool AppendStored(qint64 number, QByteArrayView utf8);
+
+    // Only non-empty entries take memory, in number order: their numbers as runs (one run for a
+    // catalogue without gaps) and their texts in one UTF-8 block, each ending at ends_[index].
+    // A catalogue of 100,000 short names takes little more than its text.
     qint64 size_ = 0;
-    QMap<qint64, QString> entries_; // only non-empty entries
+    QList<Run> runs_;
+    QList<quint32> ends_;
+    QByteArray text_;
 };
 
 struct ParamTypeCatalogues {

@@ -16,7 +16,27 @@ ProfileWriteResult Failure(const QString& error) {
     return {false, error};
 }
 
+// A file opened for a lean reader, which reads it a piece at a time (not mapped: a file truncated
+// in place by an editor would crash a reader of a mapping); false for a missing or unreadable file.
+bool OpenToRead(QFile& file) {
+    return !file.fileName().isEmpty() && file.open(QIODevice::ReadOnly);
+}
+
 } // namespace
+
+std::optional<ProfileSection> ProfileFile::ReadSection(const QString& path,
+                                                       const QString& section) {
+    QFile file(path);
+    return OpenToRead(file) ? ProfileParser::ParseSection(file, section) : std::nullopt;
+}
+
+void ProfileFile::VisitSections(const QString& path, const QStringList& sections,
+                                const ProfileParser::KeyVisitor& visit) {
+    QFile file(path);
+    if (OpenToRead(file)) {
+        ProfileParser::VisitSections(file, sections, visit);
+    }
+}
 
 std::shared_ptr<const ProfileDocument> ProfileFile::Read(const QString& path) {
     return ProfileCache::Instance().Get(path);

@@ -2,6 +2,7 @@
 
 #include "settings/ProfileDocument.h"
 #include "settings/ProfileEdit.h"
+#include "settings/ProfileParser.h"
 
 #include <QList>
 #include <QString>
@@ -23,6 +24,13 @@ public:
     static std::shared_ptr<const ProfileDocument> Read(const QString& path);
     static std::optional<QString> Value(const QString& path, const QString& section,
                                         const QString& key);
+    // Lean reads for start-up, from the file as it is now and without filling the cache: one
+    // section (see ProfileParser::ParseSection), or the key lines of several sections visited
+    // without keeping them (see ProfileParser::VisitSections). A missing or unreadable file reads
+    // as empty.
+    static std::optional<ProfileSection> ReadSection(const QString& path, const QString& section);
+    static void VisitSections(const QString& path, const QStringList& sections,
+                              const ProfileParser::KeyVisitor& visit);
     // All edits in one replacement of the file, or none.
     static ProfileWriteResult Write(const QString& path, const QList<ProfileEdit>& edits);
     // Drops every cached file (benchmarks measure cold loads with it).

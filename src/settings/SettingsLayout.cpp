@@ -1,6 +1,7 @@
 #include "settings/SettingsLayout.h"
 
 #include "settings/LeadingNumber.h"
+#include "settings/ProfileFile.h"
 #include "settings/RegIni.h"
 
 #include <cmath>
@@ -25,13 +26,20 @@ RegIni SettingsFile() {
 } // namespace
 
 GlobalSettings SettingsLayout::LoadGlobalSettings() {
-    const RegIni ini = SettingsFile();
+    // Only the "General" section is read: a file with large catalogues after it costs no more
+    // than one without. An empty value reads as the default, as through GetIniString.
+    const std::optional<ProfileSection> general =
+        ProfileFile::ReadSection(SettingsFile().ProfilePath(), General);
+    const auto read = [&general](const QString& key, const QString& fallback = {}) {
+        const ProfileEntry* entry = general ? general->Find(key) : nullptr;
+        return entry == nullptr || entry->Value.isEmpty() ? fallback : entry->Value;
+    };
     GlobalSettings settings;
-    settings.PersonalName = ini.GetIniString(General, PersonalName);
-    settings.Language = static_cast<DevelopmentLanguage>(
-        ReadWholeNumber(ini.GetIniString(General, CommentsType, QStringLiteral("0"))));
-    settings.BeginFree = ini.GetIniString(General, BeginFree);
-    settings.EndFree = ini.GetIniString(General, EndFree);
+    settings.PersonalName = read(PersonalName);
+    settings.Language =
+        static_cast<DevelopmentLanguage>(ReadWholeNumber(read(CommentsType, QStringLiteral("0"))));
+    settings.BeginFree = read(BeginFree);
+    settings.EndFree = read(EndFree);
     return settings;
 }
 

@@ -60,6 +60,30 @@ TEST_F(ParamTypeCatalogueTest, HugeCountsCostOnlyTheEntriesPresent) {
     EXPECT_EQ(catalogues.ParamTypesDelphi.Size(), 0);
 }
 
+TEST_F(ParamTypeCatalogueTest, FirstKeyOfANumberWinsInAnyOrderAndEncoding) {
+    Write("[Param Types VB]\r\nParam2=\r\nNumber=4\r\nparam2=late\r\nParam4=Jos\xE9\r\n"
+          "Param1=\xC3\xBC\r\nPARAM1=late\r\nNumber=1\r\nParam3= \" x \" \r\n"
+          "Param5=past\r\n[Param Types VB]\r\nParam2=repeated section\r\n");
+    const ParamTypeCatalogue vb = ParamTypeCatalogueStore::Load().ParamTypesVB;
+    EXPECT_EQ(Entries(vb), QStringList({QString::fromUtf8("\xC3\xBC"), "", " x ",
+                                        QString::fromUtf8("Jos\xC3\xA9")}));
+}
+
+TEST_F(ParamTypeCatalogueTest, EntriesChangeAnywhereInTheCatalogue) {
+    ParamTypeCatalogue catalogue(10);
+    catalogue.SetEntry(5, "e");
+    catalogue.SetEntry(6, "f");
+    catalogue.SetEntry(9, "i");
+    catalogue.SetEntry(2, "b");  // before every stored entry
+    catalogue.SetEntry(6, "F");  // replaced
+    catalogue.SetEntry(5, "");   // removed
+    catalogue.SetEntry(7, "g");  // between two
+    catalogue.SetEntry(11, "k"); // past the size
+    catalogue.SetEntry(0, "z");
+    EXPECT_EQ(Entries(catalogue), QStringList({"", "b", "", "", "", "F", "g", "", "i", ""}));
+    EXPECT_EQ(catalogue.TypeListEntries(true), QStringList({"b", "F", "g", "i"}));
+}
+
 TEST_F(ParamTypeCatalogueTest, TypeListLeavesOutEmptyAndForMostLanguagesBlankEntries) {
     ParamTypeCatalogue catalogue;
     for (const QString& entry : {QString("int"), QString(), QString("   "), QString("long")}) {

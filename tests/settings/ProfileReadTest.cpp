@@ -1,8 +1,10 @@
 #include "settings/ProfileParser.h"
 #include "support/QtPrinters.h"
 
+#include <QBuffer>
 #include <gtest/gtest.h>
 #include <optional>
+#include <tuple>
 
 namespace quillmark {
 namespace {
@@ -24,6 +26,96 @@ class ProfileReadTest : public ::testing::TestWithParam<ReadCase> {};
 TEST_P(ProfileReadTest, ReadsAsWindowsDoes) {
     const ReadCase& c = GetParam();
     EXPECT_EQ(ProfileParser::Parse(c.File).Value(c.Section, c.Key), c.Expected);
+}
+
+// Start-up reads one section, or visits a few, without parsing the whole file: both must find
+// what the whole parse finds.
+TEST_P(ProfileReadTest, LeanReadersFindWhatTheWholeParseFinds) {
+    const ReadCase& c = GetParam();
+    const std::optional<ProfileSection> section = ProfileParser::ParseSection(c.File, c.Section);
+    const ProfileEntry* entry = section ? section->Find(c.Key) : nullptr;
+    EXPECT_EQ(entry != nullptr ? std::optional(entry->Value) : std::nullopt, c.Expected);
+
+    std::optional<QString> firstVisit;
+    ProfileParser::VisitSections(c.File, {c.Section}, [&](qsizetype, const ProfileKeyLine& line) {
+        const QString key = ProfileLineCodec::Decode(line.Key, line.Encoding);
+        if (!firstVisit && key.compare(c.Key, Qt::CaseInsensitive) == 0) {
+            firstVisit = ProfileLineCodec::Decode(line.Value, line.Encoding);
+        }
+    });
+    EXPECT_EQ(firstVisit, c.Expected);
+
+    QBuffer device;
+    device.setData(c.File);
+    ASSERT_TRUE(device.open(QIODevice::ReadOnly));
+    const std::optional<ProfileSection> streamed = ProfileParser::ParseSection(device, c.Section);
+    entry = streamed ? streamed->Find(c.Key) : nullptr;
+    EXPECT_EQ(entry != nullptr ? std::optional(entry->Value) : std::nullopt, c.Expected);
+}
+
+// Read from a device, a large file arrives in pieces: a line, or a CR LF, cut at a piece's end
+// must read as one.
+TEST(ProfileSectionReadTest, DeviceReadsPieceByPieceAsTheWholeText) {
+    QByteArray file = "\xEF\xBB\xBF[s]\r\n";
+    const char* const ends[] = {"\r\n", "\n", "\r"};
+    for (int k = 0; file.size() < 61000; ++k) {
+        file += "k" + QByteArray::number(k) + "=" + QByteArray(k % 97, 'v') + ends[k % 3];
+    }
+    // A CR LF exactly across the first piece's end (64 KiB).
+    file.truncate(60000);
+    file += "\nedge=" + QByteArray(65535 - file.size() - 6, 'e') + "\r\n[t]\nlast=1";
+    const auto visitAll = [](auto&& source) {
+        QList<QByteArray> visits;
+        ProfileParser::VisitSections(
+            source, {"s", "t"}, [&](qsizetype section, const ProfileKeyLine& line) {
+                visits.append(QByteArray::number(section) + line.Key.toByteArray() + "=" +
+                              line.Value.toByteArray());
+            });
+        return visits;
+    };
+    QBuffer device(&file);
+    ASSERT_TRUE(device.open(QIODevice::ReadOnly));
+    const QList<QByteArray> streamed = visitAll(device);
+    EXPECT_EQ(streamed, visitAll(QByteArrayView(file)));
+    EXPECT_EQ(streamed.back(), "1last=1");
+    EXPECT_EQ(streamed.front(), "0k0=");
+    EXPECT_EQ(file.mid(65535, 2), "\r\n");
+    EXPECT_EQ(streamed.size(), visitAll(QByteArrayView(file)).size());
+}
+
+TEST(ProfileSectionReadTest, OneSectionReadsAsInTheWholeFile) {
+    const QByteArray file = "\xEF\xBB\xBFk=0\r\n[a]\r\nx=1\r\n[General]\r\n; note\r\n"
+                            "Name = \"Jos\xE9 \"\r\nNAME=2\r\n\r\nLang=1\r\n[b]\r\ny=2\r\n"
+                            "[general]\r\nEnd=3\r\n";
+    const ProfileDocument whole = ProfileParser::Parse(file);
+    const ProfileSection* expected = whole.FindSection("GENERAL");
+    const std::optional<ProfileSection> read = ProfileParser::ParseSection(file, "GENERAL");
+    ASSERT_NE(expected, nullptr);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(read->Name, expected->Name);
+    EXPECT_EQ(read->HeaderLine, expected->HeaderLine);
+    EXPECT_EQ(read->LastEntryLine, expected->LastEntryLine);
+    ASSERT_EQ(read->Entries.size(), 2);
+    for (qsizetype i = 0; i < read->Entries.size(); ++i) {
+        const ProfileEntry& a = read->Entries[i];
+        const ProfileEntry& b = expected->Entries[i];
+        EXPECT_EQ(std::tie(a.Key, a.Value, a.Line, a.ValueStart, a.Latin1),
+                  std::tie(b.Key, b.Value, b.Line, b.ValueStart, b.Latin1));
+    }
+    EXPECT_EQ(read->Find("end"), nullptr);
+    EXPECT_FALSE(ProfileParser::ParseSection(file, "missing").has_value());
+    EXPECT_FALSE(ProfileParser::ParseSection("", "General").has_value());
+}
+
+TEST(ProfileSectionReadTest, VisitsTheFirstOccurrenceOfEachListedSection) {
+    const QByteArray file = "[B]\nk=1\nk=2\n[c]\nz=0\n[a]\nj=\"3\"\n[b]\nk=4\n[A]\nj=5\n";
+    QStringList visits;
+    ProfileParser::VisitSections(
+        file, {"a", "b"}, [&](qsizetype section, const ProfileKeyLine& line) {
+            visits.append(QString::number(section) + QString::fromLatin1(line.Key) +
+                          QString::fromLatin1(line.Value));
+        });
+    EXPECT_EQ(visits, QStringList({"1k1", "1k2", "0j3"}));
 }
 
 const QString Long300(300, u'n');

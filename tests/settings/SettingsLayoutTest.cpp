@@ -87,6 +87,13 @@ TEST_F(SettingsFileTest, LoadsTheGeneralSection) {
 
     Write("[General]\r\nComments Type=\r\n");
     EXPECT_EQ(SettingsLayout::LoadGlobalSettings().Language, DevelopmentLanguage::VB);
+
+    // Wherever the section stands, only its first occurrence counts.
+    Write("[Param Types VB]\r\nNumber=1\r\nParam1=Long\r\n[GENERAL]\r\ncomments type=2\r\n"
+          "Comments Type=1\r\n[General]\r\nPersonal Name=late\r\n");
+    const GlobalSettings late = SettingsLayout::LoadGlobalSettings();
+    EXPECT_EQ(late.Language, DevelopmentLanguage::Delphi);
+    EXPECT_EQ(late.PersonalName, QString());
 }
 
 TEST_F(SettingsFileTest, WritesTheDocumentedExample) {
