@@ -11,15 +11,6 @@
 
 namespace quillmark {
 
-namespace {
-
-void PlaceInTwips(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(TwipsToPixelsX(widget, left), TwipsToPixelsY(widget, top),
-                        TwipsToPixelsX(widget, width), TwipsToPixelsY(widget, height));
-}
-
-} // namespace
-
 frmFreeComments::frmFreeComments(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("frmFreeComments"));

@@ -1,7 +1,7 @@
 #include "params/frmParamAdd.h"
 
 #include "params/ParamTypeCatalogue.h"
-#include "params/TwipsGeometry.h"
+#include "shell/Twips.h"
 #include "settings/SettingsLayout.h"
 
 #include <QApplication>
@@ -40,7 +40,7 @@ frmParamAdd::frmParamAdd(DevelopmentLanguage language, ParamTypeCatalogues& cata
     setWindowTitle(QStringLiteral("Add New Parameter"));
     setModal(true);
     CreateControls();
-    setFixedSize(SizeFromTwips(*this, 4020, 2220));
+    setFixedSize(SizeFromTwips(this, 4020, 2220));
     // The dialog sees its controls' keys first, as the Alt+N/T/D focus keys need.
     qApp->installEventFilter(this);
     Form_Load();
@@ -49,7 +49,7 @@ frmParamAdd::frmParamAdd(DevelopmentLanguage language, ParamTypeCatalogues& cata
 void frmParamAdd::CreateControls() {
     txtParamName_ = new QLineEdit(this);
     txtParamName_->setObjectName(QStringLiteral("txtParamName"));
-    PlaceInTwips(*txtParamName_, 1080, 240, 2775, 315);
+    PlaceInTwips(txtParamName_, 1080, 240, 2775, 315);
 
     cmbParamType_ = new QComboBox(this);
     cmbParamType_->setObjectName(QStringLiteral("cmbParamType"));
@@ -57,41 +57,41 @@ void frmParamAdd::CreateControls() {
     // Typed text is used exactly as typed: no completion, and Enter must not add it to the list.
     cmbParamType_->setInsertPolicy(QComboBox::NoInsert);
     cmbParamType_->setCompleter(nullptr);
-    PlaceInTwips(*cmbParamType_, 1080, 720, 2535, 315);
+    PlaceInTwips(cmbParamType_, 1080, 720, 2535, 315);
 
     cmdAddType_ = new QPushButton(this);
     cmdAddType_->setObjectName(QStringLiteral("cmdAddType"));
     cmdAddType_->setToolTip(QStringLiteral("Add New Parameter Type To List"));
     cmdAddType_->setIcon(AddTypeIcon());
     cmdAddType_->setIconSize(QSize(15, 16));
-    PlaceInTwips(*cmdAddType_, 3600, 722, 265, 285);
+    PlaceInTwips(cmdAddType_, 3600, 722, 265, 285);
 
     txtParamDescription_ = new QLineEdit(this);
     txtParamDescription_->setObjectName(QStringLiteral("txtParamDescription"));
-    PlaceInTwips(*txtParamDescription_, 1080, 1200, 2775, 315);
+    PlaceInTwips(txtParamDescription_, 1080, 1200, 2775, 315);
 
     chkOptional_ = new QCheckBox(QStringLiteral("&Optional"), this);
     chkOptional_->setObjectName(QStringLiteral("chkOptional"));
-    PlaceInTwips(*chkOptional_, 120, 1680, 975, 255);
+    PlaceInTwips(chkOptional_, 120, 1680, 975, 255);
 
     cmdOK_ = new QPushButton(QStringLiteral("&OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
-    PlaceInTwips(*cmdOK_, 1680, 1680, 1095, 375);
+    PlaceInTwips(cmdOK_, 1680, 1680, 1095, 375);
 
     cmdCancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
-    PlaceInTwips(*cmdCancel_, 2880, 1680, 1095, 375);
+    PlaceInTwips(cmdCancel_, 2880, 1680, 1095, 375);
 
     auto* nameLabel = new QLabel(QStringLiteral("&Name:"), this);
     nameLabel->setBuddy(txtParamName_);
-    PlaceInTwips(*nameLabel, 120, 240, 465, 195);
+    PlaceInTwips(nameLabel, 120, 240, 465, 195);
     auto* typeLabel = new QLabel(QStringLiteral("&Type:"), this);
     typeLabel->setBuddy(cmbParamType_);
-    PlaceInTwips(*typeLabel, 120, 720, 405, 195);
+    PlaceInTwips(typeLabel, 120, 720, 405, 195);
     auto* descriptionLabel = new QLabel(QStringLiteral("&Description:"), this);
     descriptionLabel->setBuddy(txtParamDescription_);
-    PlaceInTwips(*descriptionLabel, 120, 1200, 840, 195);
+    PlaceInTwips(descriptionLabel, 120, 1200, 840, 195);
 
     QWidget::setTabOrder(txtParamName_, cmbParamType_);
     QWidget::setTabOrder(cmbParamType_, cmdAddType_);

@@ -1,6 +1,6 @@
 #include "settings/frmOptions.h"
 
-#include "params/TwipsGeometry.h"
+#include "shell/Twips.h"
 #include "settings/SettingsLayout.h"
 #include "shell/SelectAllText.h"
 
@@ -27,20 +27,20 @@ frmOptions::frmOptions(GlobalSettings& settings, QWidget* parent)
     setWindowTitle(QStringLiteral("Options"));
     setModal(true);
     CreateControls();
-    setFixedSize(SizeFromTwips(*this, 4680, 4320));
+    setFixedSize(SizeFromTwips(this, 4680, 4320));
 }
 
 void frmOptions::CreateControls() {
     auto* Frame1 = new QGroupBox(QStringLiteral("Development Language:"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    PlaceInTwips(*Frame1, 120, 120, 4455, 2415);
+    PlaceInTwips(Frame1, 120, 120, 4455, 2415);
 
     constexpr std::array<int, LanguageCount> optionTops{360, 720, 1080, 1440};
     for (int index = 0; index < LanguageCount; ++index) {
         auto* option = new QRadioButton(
             SettingsLayout::OptionCaption(static_cast<DevelopmentLanguage>(index)), Frame1);
         option->setObjectName(QStringLiteral("Option1(%1)").arg(index));
-        PlaceInTwips(*option, 120, optionTops.at(static_cast<size_t>(index)), 4095,
+        PlaceInTwips(option, 120, optionTops.at(static_cast<size_t>(index)), 4095,
                      index == CustomIndex ? 195 : 255);
         Option1_.at(static_cast<size_t>(index)) = option;
     }
@@ -49,40 +49,40 @@ void frmOptions::CreateControls() {
 
     auto* Label3 = new QLabel(QStringLiteral("end remark characters"), Frame1);
     Label3->setObjectName(QStringLiteral("Label3"));
-    PlaceInTwips(*Label3, 405, 1680, 3975, 255);
+    PlaceInTwips(Label3, 405, 1680, 3975, 255);
 
     txtBeginComments_ = new QLineEdit(Frame1);
     txtBeginComments_->setObjectName(QStringLiteral("txtBeginComments"));
-    PlaceInTwips(*txtBeginComments_, 600, 1920, 375, 315);
+    PlaceInTwips(txtBeginComments_, 600, 1920, 375, 315);
 
     lblCommentsHere_ = new QLabel(QStringLiteral("comments here"), Frame1);
     lblCommentsHere_->setObjectName(QStringLiteral("lblCommentsHere"));
-    PlaceInTwips(*lblCommentsHere_, 1080, 1980, 1080, 195);
+    PlaceInTwips(lblCommentsHere_, 1080, 1980, 1080, 195);
 
     txtEndComments_ = new QLineEdit(Frame1);
     txtEndComments_->setObjectName(QStringLiteral("txtEndComments"));
-    PlaceInTwips(*txtEndComments_, 2280, 1920, 375, 315);
+    PlaceInTwips(txtEndComments_, 2280, 1920, 375, 315);
 
     auto* Frame2 = new QGroupBox(QStringLiteral("Personalization:"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    PlaceInTwips(*Frame2, 120, 2640, 4455, 1095);
+    PlaceInTwips(Frame2, 120, 2640, 4455, 1095);
 
     auto* Label1 = new QLabel(QStringLiteral("Developers Name:"), Frame2);
     Label1->setObjectName(QStringLiteral("Label1"));
-    PlaceInTwips(*Label1, 120, 360, 1320, 195);
+    PlaceInTwips(Label1, 120, 360, 1320, 195);
 
     txtName_ = new QLineEdit(Frame2);
     txtName_->setObjectName(QStringLiteral("txtName"));
-    PlaceInTwips(*txtName_, 120, 600, 4215, 315);
+    PlaceInTwips(txtName_, 120, 600, 4215, 315);
 
     cmdOK_ = new QPushButton(QStringLiteral("&OK"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
     cmdOK_->setDefault(true);
-    PlaceInTwips(*cmdOK_, 2280, 3840, 1095, 375);
+    PlaceInTwips(cmdOK_, 2280, 3840, 1095, 375);
 
     cmdCancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
-    PlaceInTwips(*cmdCancel_, 3480, 3840, 1095, 375);
+    PlaceInTwips(cmdCancel_, 3480, 3840, 1095, 375);
 
     const std::array<QWidget*, 9> tabOrder{Option1_.at(0), Option1_.at(1),    txtName_,
                                            cmdOK_,         cmdCancel_,        Option1_.at(2),

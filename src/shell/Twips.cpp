@@ -1,5 +1,6 @@
 #include "shell/Twips.h"
 
+#include <QSize>
 #include <QWidget>
 
 #include <cmath>
@@ -16,6 +17,15 @@ int TwipsToPixelsX(const QWidget* widget, double twips) {
 
 int TwipsToPixelsY(const QWidget* widget, double twips) {
     return static_cast<int>(std::lround(twips * widget->logicalDpiY() / TwipsPerInch));
+}
+
+void PlaceInTwips(QWidget* control, int left, int top, int width, int height) {
+    control->setGeometry(TwipsToPixelsX(control, left), TwipsToPixelsY(control, top),
+                         TwipsToPixelsX(control, width), TwipsToPixelsY(control, height));
+}
+
+QSize SizeFromTwips(const QWidget* widget, int width, int height) {
+    return {TwipsToPixelsX(widget, width), TwipsToPixelsY(widget, height)};
 }
 
 } // namespace quillmark

@@ -1,5 +1,6 @@
 #pragma once
 
+class QSize;
 class QWidget;
 
 namespace quillmark {
@@ -8,5 +9,11 @@ namespace quillmark {
 // resolution of the screen the widget is on.
 int TwipsToPixelsX(const QWidget* widget, double twips);
 int TwipsToPixelsY(const QWidget* widget, double twips);
+
+// Places a control at its design position in twips (left, top, width, height), relative to its
+// parent.
+void PlaceInTwips(QWidget* control, int left, int top, int width, int height);
+// A design size in twips, as pixels for the given widget.
+QSize SizeFromTwips(const QWidget* widget, int width, int height);
 
 } // namespace quillmark

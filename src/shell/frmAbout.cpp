@@ -28,11 +28,6 @@ constexpr char MsInfoProgram[] = "MSINFO32.EXE";
 
 constexpr qsizetype ValueBufferBytes = 1024;
 
-void PlaceInTwips(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(TwipsToPixelsX(widget, left), TwipsToPixelsY(widget, top),
-                        TwipsToPixelsX(widget, width), TwipsToPixelsY(widget, height));
-}
-
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));

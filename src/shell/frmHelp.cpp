@@ -15,11 +15,6 @@ namespace quillmark {
 
 namespace {
 
-void PlaceInTwips(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(TwipsToPixelsX(widget, left), TwipsToPixelsY(widget, top),
-                        TwipsToPixelsX(widget, width), TwipsToPixelsY(widget, height));
-}
-
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
