@@ -1,6 +1,7 @@
 #include "shell/ToolbarPictures.h"
 
-#include <QDir>
+#include <QFile>
+#include <QFile>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -165,10 +166,14 @@ QIcon ToolbarPicture(const QString& imageKey) {
 }
 
 QIcon ApplicationIcon() {
+    // Window-icon sizes only, each named with its size so it is decoded only when asked for;
+    // launchers take the large sizes from the installed icon theme.
     QIcon icon;
-    const QDir embedded(QStringLiteral(":/icons"));
-    for (const QString& file : embedded.entryList({QStringLiteral("quillmark-*.png")})) {
-        icon.addFile(embedded.filePath(file));
+    for (const int size : {16, 32, 48, 64}) {
+        const QString file = QStringLiteral(":/icons/quillmark-%1.png").arg(size);
+        if (QFile::exists(file)) {
+            icon.addFile(file, QSize(size, size));
+        }
     }
     if (icon.isNull()) {
         for (const int size : {16, 32, 48, 64}) {
