@@ -10,6 +10,7 @@
 #include "settings/OptionsCommand.h"
 #include "shell/AltChord.h"
 #include "shell/SelectAllText.h"
+#include "shell/ToolbarKeyboard.h"
 #include "shell/ToolbarPictures.h"
 #include "shell/Twips.h"
 #include "shell/frmAbout.h"
@@ -38,11 +39,6 @@ namespace {
 constexpr int ShiftBit = 1;
 constexpr int CtrlBit = 2;
 constexpr int AltBit = 4;
-
-void PlaceInTwips(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(TwipsToPixelsX(widget, left), TwipsToPixelsY(widget, top),
-                        TwipsToPixelsX(widget, width), TwipsToPixelsY(widget, height));
-}
 
 int ShiftBits(Qt::KeyboardModifiers modifiers) {
     int bits = 0;
@@ -173,6 +169,8 @@ void frmMain::BuildToolbar() {
 
     connect(Toolbar1, &QToolBar::actionTriggered, this,
             [this](QAction* action) { Toolbar1_ButtonClick(action->objectName()); });
+    // One stop in the tab order, so the commands are in reach without the mouse.
+    new ToolbarKeyboard(Toolbar1);
 }
 
 void frmMain::BuildGeneralPage() {
@@ -432,7 +430,7 @@ void frmMain::txtSubReturns_GotFocus() {
 }
 
 void frmMain::cmdParamAdd_Click() {
-    ParameterList::AddParameter(this, *model_, settings_.Language, catalogues_);
+    ParameterList::AddParameter(this, *model_, settings_.Language, catalogues_.Get());
 }
 
 void frmMain::cmdParamRemove_Click() {

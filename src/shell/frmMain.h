@@ -50,7 +50,8 @@ public:
     void Form_KeyUp(int KeyCode, int Shift);
 
     const GlobalSettings& Settings() const { return settings_; }
-    const ParamTypeCatalogues& Catalogues() const { return catalogues_; }
+    // Waits for the catalogues the first time, if start-up is still reading them.
+    const ParamTypeCatalogues& Catalogues() const { return catalogues_.Get(); }
 
     // What closing does once the window is gone; ends the application unless a test says otherwise.
     void SetEndApplication(std::function<void()> endApplication);
@@ -86,7 +87,7 @@ private:
     void ShowHelp();
 
     GlobalSettings settings_;
-    ParamTypeCatalogues catalogues_;
+    mutable PendingCatalogues catalogues_; // read at start-up, joined when first needed
     std::function<void()> endApplication_;
     Navigator1 Navigator1_;
     frmAbout* about_ = nullptr;               // loaded at the first About, kept for the run

@@ -12,13 +12,14 @@ e2e_begin
 TODAY=$(LC_ALL=C date +%d-%b-%y)
 SETTINGS="$XDG_CONFIG_HOME/quillmark/Quillmrk.ini"
 
-# The toolbar's buttons take no keyboard focus: the Options button is clicked, the rest is keys.
+# The toolbar is the tab stop after "Remove": it arrives on "Exit", and "Options" is two to the
+# right of it.
 open_options() {
-  local main
-  main=$(xdotool search --onlyvisible --name '^Quillmark$' | head -n1)
-  [ -n "$main" ] || return 1
-  xdotool mousemove --window "$main" 123 23 click 1
-  e2e_wait_window Options
+  e2e_chord alt p          # the Parameters page, the focus on "Add"
+  e2e_key Tab Tab          # "Remove", then the toolbar
+  e2e_key Right Right      # past "Copy" to "Options"
+  e2e_key Return
+  e2e_wait_window Options || return 1
 }
 
 # Adds the type to the catalogue with the dialog's add-type button, then uses it.
@@ -48,6 +49,7 @@ scenario_cpp() {
   e2e_type "A. Developer"
   e2e_key Return
   e2e_wait_window Quillmark || return 1
+  e2e_chord alt g          # back to the General page
 
   e2e_chord alt f
   e2e_type "GetTotal"
