@@ -142,38 +142,24 @@ TEST_F(BlockReaderTest, ReadingBackAndGeneratingAgainGivesTheSameBlock) {
     }
 }
 
-TEST_F(BlockReaderTest, RecoversEveryFieldOfAnOrdinaryBlock) {
-    for (const Style& style : Styles()) {
-        CommentRequest request = Procedure();
-        request.Language = style.Language;
-        request.BeginFree = style.Begin;
-        request.EndFree = style.End;
-        if (style.Begin.size() > 20) {
-            continue; // its columns are all pushed
-        }
-        SCOPED_TRACE(style.Begin.toStdString());
-        const BlockDescription read = BlockReader::Read(BuildCommentBlock(request));
-        EXPECT_EQ(read.Language, style.Language);
-        EXPECT_EQ(read.Kind, ProcedureKind::Function);
-        EXPECT_EQ(read.Access, AccessLevel::Public);
-        EXPECT_EQ(read.Name, request.Name);
-        EXPECT_EQ(read.Purpose, request.Purpose);
-        EXPECT_EQ(read.Returns, request.Returns);
-        EXPECT_EQ(read.DeveloperName, request.DeveloperName);
-        EXPECT_EQ(read.Date, QDate(1998, 12, 5));
-        ASSERT_EQ(read.Parameters->size(), 2);
-        const CommentParameter& discount = read.Parameters->at(1);
-        EXPECT_EQ(discount.Name, u"Discount"_s);
-        EXPECT_EQ(discount.Description, u"Discount rate, 0 to 1"_s);
-        if (style.Language == DevelopmentLanguage::VB) {
-            EXPECT_EQ(discount.Type, u"Single"_s);
-            EXPECT_TRUE(discount.IsOptional());
-        }
-        if (style.Language == DevelopmentLanguage::Custom) {
-            EXPECT_EQ(read.BeginFree, style.Begin);
-            EXPECT_EQ(read.EndFree, style.End);
-        }
-    }
+// The round trip above proves what the block shows; this checks what it cannot: the full year,
+// the Optional cell and the custom remark strings that are read, not only written back.
+TEST_F(BlockReaderTest, RecoversTheFieldsTheBlockOnlyImplies) {
+    CommentRequest request = Procedure();
+    const BlockDescription read = BlockReader::Read(BuildCommentBlock(request));
+    EXPECT_EQ(read.Language, DevelopmentLanguage::VB);
+    EXPECT_EQ(read.Date, QDate(1998, 12, 5));
+    ASSERT_EQ(read.Parameters->size(), 2);
+    EXPECT_EQ(read.Parameters->at(1).Type, u"Single"_s);
+    EXPECT_TRUE(read.Parameters->at(1).IsOptional());
+
+    request.Language = DevelopmentLanguage::Custom;
+    request.BeginFree = u"<!--"_s;
+    request.EndFree = u"-->"_s;
+    const BlockDescription custom = BlockReader::Read(BuildCommentBlock(request));
+    EXPECT_EQ(custom.Language, DevelopmentLanguage::Custom);
+    EXPECT_EQ(custom.BeginFree, u"<!--"_s);
+    EXPECT_EQ(custom.EndFree, u"-->"_s);
 }
 
 TEST_F(BlockReaderTest, SplitsATypeThatRanIntoTheNameBeforeTheName) {

@@ -102,7 +102,16 @@ private slots:
         frmFreeComments dialog;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        // Entering the text box selects its whole text.
+        auto* text = dialog.findChild<QPlainTextEdit*>(QStringLiteral("txtComments"));
+        text->setPlainText(QStringLiteral("abc\ndef"));
+        auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"));
+        ok->setFocus();
+        QVERIFY(!text->hasFocus());
+        text->setFocus();
+        QCOMPARE(text->textCursor().selectedText().size(), 7);
+
+        ok->click();
         QVERIFY(dialog.OKPressed);
         dialog.show();
         QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -112,18 +121,6 @@ private slots:
         dialog.show();
         dialog.close();
         QVERIFY(!dialog.OKPressed);
-    }
-
-    void freeTextBoxSelectsItsTextOnEntry() {
-        frmFreeComments dialog;
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        auto* text = dialog.findChild<QPlainTextEdit*>(QStringLiteral("txtComments"));
-        text->setPlainText(QStringLiteral("abc\ndef"));
-        dialog.findChild<QPushButton*>(QStringLiteral("cmdOK"))->setFocus();
-        QVERIFY(!text->hasFocus());
-        text->setFocus();
-        QCOMPARE(text->textCursor().selectedText().size(), 7);
     }
 };
 

@@ -27,8 +27,13 @@ RegIni SettingsFile() {
     return ini;
 }
 
-QString Stored(const QString& section, const QString& key) {
-    return SettingsFile().GetIniString(section, key, QStringLiteral("<missing>"));
+// The stored values of the given keys of one section, "<missing>" for an absent one.
+QStringList Stored(const QString& section, const QStringList& keys) {
+    QStringList values;
+    for (const QString& key : keys) {
+        values << SettingsFile().GetIniString(section, key, QStringLiteral("<missing>"));
+    }
+    return values;
 }
 
 QStringList Items(const QComboBox& box) {
@@ -39,18 +44,12 @@ QStringList Items(const QComboBox& box) {
     return items;
 }
 
-// Answers the add-type prompt with OK and the given text, or with Cancel.
-void AnswerPrompt(const QString& answer, bool ok = true, QString* title = nullptr,
-                  QString* label = nullptr, QString* preset = nullptr) {
+// Answers the add-type prompt with OK and the given text, or with Cancel; `seen` receives the
+// prompt's title, label and preset text.
+void AnswerPrompt(const QString& answer, bool ok = true, QStringList* seen = nullptr) {
     WhenModalOpens<QInputDialog>([=](QInputDialog& prompt) {
-        if (title != nullptr) {
-            *title = prompt.windowTitle();
-        }
-        if (label != nullptr) {
-            *label = prompt.labelText();
-        }
-        if (preset != nullptr) {
-            *preset = prompt.textValue();
+        if (seen != nullptr) {
+            *seen = {prompt.windowTitle(), prompt.labelText(), prompt.textValue()};
         }
         prompt.setTextValue(answer);
         ok ? prompt.accept() : prompt.reject();
@@ -107,30 +106,23 @@ private slots:
         dialog.show();
         dialog.cmbParamType()->setEditText(QStringLiteral("typed"));
 
-        QString title;
-        QString label;
-        QString preset = QStringLiteral("<not asked>");
-        AnswerPrompt(QStringLiteral("int"), true, &title, &label, &preset);
+        QStringList seen;
+        AnswerPrompt(QStringLiteral("int"), true, &seen);
         dialog.cmdAddType()->click();
         AnswerPrompt(QStringLiteral("char*"));
         dialog.cmdAddType()->click();
         AnswerPrompt(QStringLiteral("int")); // a repeated name is stored again
         dialog.cmdAddType()->click();
-
-        QCOMPARE(title, QStringLiteral("Add New Parameter - C/C++"));
-        QCOMPARE(label,
-                 QStringLiteral("Please specify the new parameter type to add to your list"));
-        QCOMPARE(preset, QString());
+        QCOMPARE(seen,
+                 QStringList({"Add New Parameter - C/C++",
+                              "Please specify the new parameter type to add to your list", ""}));
 
         QCOMPARE(Items(*dialog.cmbParamType()), QStringList({"int", "char*", "int"}));
         QCOMPARE(dialog.cmbParamType()->currentIndex(), -1);
         QCOMPARE(dialog.cmbParamType()->currentText(), QStringLiteral("typed"));
 
-        const QString section = QStringLiteral("Param Types VC");
-        QCOMPARE(Stored(section, "Number"), QStringLiteral("3"));
-        QCOMPARE(Stored(section, "Param1"), QStringLiteral("int"));
-        QCOMPARE(Stored(section, "Param2"), QStringLiteral("char*"));
-        QCOMPARE(Stored(section, "Param3"), QStringLiteral("int"));
+        QCOMPARE(Stored("Param Types VC", {"Number", "Param1", "Param2", "Param3"}),
+                 QStringList({"3", "int", "char*", "int"}));
         QCOMPARE(catalogues.ParamTypesVC.Size(), 3);
         QCOMPARE(catalogues.ParamTypesVC.Entry(2), QStringLiteral("char*"));
 
@@ -148,13 +140,13 @@ private slots:
         dialog.cmdAddType()->click();
         QCOMPARE(dialog.cmbParamType()->count(), 0);
         QCOMPARE(catalogues.ParamTypesVB.Size(), 0);
-        QCOMPARE(Stored("Param Types VB", "Number"), QStringLiteral("<missing>"));
+        QCOMPARE(Stored("Param Types VB", {"Number"}), QStringList{"<missing>"});
 
         AnswerPrompt(QString());
         dialog.cmdAddType()->click();
         QCOMPARE(Items(*dialog.cmbParamType()), QStringList({QString()}));
         QCOMPARE(catalogues.ParamTypesVB.Size(), 1);
-        QCOMPARE(Stored("Param Types VB", "Number"), QStringLiteral("1"));
+        QCOMPARE(Stored("Param Types VB", {"Number"}), QStringList{"1"});
     }
 
     void countIsTakenAfterThePromptCloses() {
@@ -169,9 +161,8 @@ private slots:
         });
         dialog.cmdAddType()->click();
 
-        QCOMPARE(Stored("Param Types Delphi", "Number"), QStringLiteral("2"));
-        QCOMPARE(Stored("Param Types Delphi", "Param1"), QStringLiteral("other"));
-        QCOMPARE(Stored("Param Types Delphi", "Param2"), QStringLiteral("mine"));
+        QCOMPARE(Stored("Param Types Delphi", {"Number", "Param1", "Param2"}),
+                 QStringList({"2", "other", "mine"}));
     }
 
     void failedWriteIsReportedAndTheTypeStillHolds() {
@@ -203,10 +194,10 @@ private slots:
         dialog.show();
         QCOMPARE(dialog.cmbParamType()->count(), 0);
 
-        QString title;
-        AnswerPrompt(QStringLiteral("word"), true, &title);
+        QStringList seen;
+        AnswerPrompt(QStringLiteral("word"), true, &seen);
         dialog.cmdAddType()->click();
-        QCOMPARE(title, QStringLiteral("Add New Parameter - "));
+        QCOMPARE(seen.value(0), QStringLiteral("Add New Parameter - "));
         QCOMPARE(Items(*dialog.cmbParamType()), QStringList({"word"}));
         QVERIFY(!QFile::exists(SettingsFile().ProfilePath()));
     }

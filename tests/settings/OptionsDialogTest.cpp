@@ -44,15 +44,13 @@ QStringList Headers(const ParamListModel& list) {
     return headers;
 }
 
-bool CustomRemarksShown(const frmOptions& dialog) {
-    return dialog.txtBeginComments()->isVisible() && dialog.txtEndComments()->isVisible() &&
-           dialog.lblCommentsHere()->isVisible();
+// The begin box, the end box and their label, visible or not.
+QList<bool> CustomRemarksVisible(const frmOptions& dialog) {
+    return {dialog.txtBeginComments()->isVisible(), dialog.txtEndComments()->isVisible(),
+            dialog.lblCommentsHere()->isVisible()};
 }
-
-bool CustomRemarksHidden(const frmOptions& dialog) {
-    return !dialog.txtBeginComments()->isVisible() && !dialog.txtEndComments()->isVisible() &&
-           !dialog.lblCommentsHere()->isVisible();
-}
+const QList<bool> Shown{true, true, true};
+const QList<bool> Hidden{false, false, false};
 
 // Runs the Options command with the dialog driven by the given steps.
 void RunOptions(GlobalSettings& settings, ParamListModel& list,
@@ -88,40 +86,27 @@ private slots:
     void opensWithTheCurrentSettings() {
         GlobalSettings settings{"A. Developer", DevelopmentLanguage::Custom, "/*", "*/"};
         ParamListModel list;
-        bool checked = false;
-        QString name;
-        QString begin;
-        QString end;
-        bool shown = false;
-        bool focusMoved = true;
+        QVariantList seen;
         RunOptions(settings, list, [&](frmOptions& dialog) {
             QVERIFY(QTest::qWaitForWindowActive(&dialog));
-            checked = dialog.Option1(3)->isChecked();
-            name = dialog.txtName()->text();
-            begin = dialog.txtBeginComments()->text();
-            end = dialog.txtEndComments()->text();
-            shown = CustomRemarksShown(dialog);
-            focusMoved = QApplication::focusWidget() == dialog.txtBeginComments();
+            QCOMPARE(CustomRemarksVisible(dialog), Shown);
+            seen = {dialog.Option1(3)->isChecked(), dialog.txtName()->text(),
+                    dialog.txtBeginComments()->text(), dialog.txtEndComments()->text(),
+                    // opening on Custom does not move the focus into the begin box
+                    QApplication::focusWidget() == dialog.txtBeginComments()};
             dialog.cmdCancel()->click();
         });
-        QVERIFY(checked);
-        QCOMPARE(name, QStringLiteral("A. Developer"));
-        QCOMPARE(begin, QStringLiteral("/*"));
-        QCOMPARE(end, QStringLiteral("*/"));
-        QVERIFY(shown);
-        QVERIFY(!focusMoved); // opening on Custom does not move the focus into the begin box
+        QCOMPARE(seen, QVariantList({true, "A. Developer", "/*", "*/", false}));
 
         // Another language opens with the boxes hidden but holding the stored strings.
         settings.Language = DevelopmentLanguage::Delphi;
+        seen.clear();
         RunOptions(settings, list, [&](frmOptions& dialog) {
-            checked = dialog.Option1(2)->isChecked();
-            shown = !CustomRemarksHidden(dialog);
-            begin = dialog.txtBeginComments()->text();
+            QCOMPARE(CustomRemarksVisible(dialog), Hidden);
+            seen = {dialog.Option1(2)->isChecked(), dialog.txtBeginComments()->text()};
             dialog.cmdCancel()->click();
         });
-        QVERIFY(checked);
-        QVERIFY(!shown);
-        QCOMPARE(begin, QStringLiteral("/*"));
+        QCOMPARE(seen, QVariantList({true, "/*"}));
     }
 
     void otherLanguageEmptiesTheCustomBoxesAndCustomTakesTheFocus() {
@@ -130,12 +115,12 @@ private slots:
         RunOptions(settings, list, [&](frmOptions& dialog) {
             QVERIFY(QTest::qWaitForWindowActive(&dialog));
             QTest::mouseClick(dialog.Option1(2), Qt::LeftButton);
-            QVERIFY(CustomRemarksHidden(dialog));
+            QCOMPARE(CustomRemarksVisible(dialog), Hidden);
             QCOMPARE(dialog.txtBeginComments()->text(), QString());
             QCOMPARE(dialog.txtEndComments()->text(), QString());
 
             QTest::mouseClick(dialog.Option1(3), Qt::LeftButton);
-            QVERIFY(CustomRemarksShown(dialog));
+            QCOMPARE(CustomRemarksVisible(dialog), Shown);
             QCOMPARE(dialog.txtBeginComments()->text(), QString());
             QCOMPARE(QApplication::focusWidget(), dialog.txtBeginComments());
 
@@ -159,26 +144,18 @@ private slots:
         const QStringList all{"Name", "Optional", "Type", "Description"};
         const QStringList three{"Name", "Type", "Description"};
         QCOMPARE(Headers(list), all);
-
-        auto choose = [](int index, bool ok) {
-            return [index, ok](frmOptions& dialog) {
+        // Language chosen, OK or Cancel, the columns after; choosing VB twice adds no column.
+        const std::tuple<int, bool, QStringList> steps[] = {
+            {2, false, all}, {2, true, three}, {0, false, three}, {0, true, all}, {0, true, all}};
+        for (const auto& [index, ok, expected] : steps) {
+            RunOptions(settings, list, [index = index, ok = ok](frmOptions& dialog) {
                 dialog.Option1(index)->click();
                 (ok ? dialog.cmdOK() : dialog.cmdCancel())->click();
-            };
-        };
-        RunOptions(settings, list, choose(2, false));
-        QCOMPARE(Headers(list), all);
-        RunOptions(settings, list, choose(2, true));
-        QCOMPARE(settings.Language, DevelopmentLanguage::Delphi);
-        QCOMPARE(Headers(list), three);
-        RunOptions(settings, list, choose(0, false));
-        QCOMPARE(Headers(list), three);
-        RunOptions(settings, list, choose(0, true));
-        QCOMPARE(Headers(list), all);
+            });
+            QCOMPARE(Headers(list), expected);
+        }
         QCOMPARE(list.ColumnAt(2).Key, QStringLiteral("Optional"));
         QCOMPARE(list.ColumnAt(2).WidthTwips, 600);
-        RunOptions(settings, list, choose(0, true));
-        QCOMPARE(Headers(list), all);
     }
 
     void okAndTwoTypesGiveTheDocumentedFile() {
@@ -202,17 +179,10 @@ private slots:
             });
             dialog.cmdAddType()->click();
         }
-
-        QStringList lines;
-        for (const QByteArray& line : SettingsText().split('\n')) {
-            if (!line.trimmed().isEmpty()) {
-                lines << QString::fromLatin1(line).remove(QLatin1Char('\r'));
-            }
-        }
-        const QStringList expected{"[General]",   "Comments Type=1", "Personal Name=A. Developer",
-                                   "Begin Free=", "End Free=",       "[Param Types VC]",
-                                   "Number=2",    "Param1=int",      "Param2=char*"};
-        QCOMPARE(lines, expected);
+        QCOMPARE(SettingsText(), QByteArray("[General]\r\nComments Type=1\r\n"
+                                            "Personal Name=A. Developer\r\nBegin Free=\r\n"
+                                            "End Free=\r\n\r\n[Param Types VC]\r\nNumber=2\r\n"
+                                            "Param1=int\r\nParam2=char*\r\n"));
     }
 
     void handEditedLanguageOpensWithNoOption() {
@@ -242,18 +212,15 @@ private slots:
     void enterIsOkAndEscapeIsCancel() {
         GlobalSettings settings;
         ParamListModel list;
-        RunOptions(settings, list, [](frmOptions& dialog) {
-            dialog.txtName()->setFocus();
-            QTest::keyClicks(dialog.txtName(), QStringLiteral("Ann"));
-            QTest::keyClick(dialog.txtName(), Qt::Key_Escape);
-        });
-        QCOMPARE(settings.PersonalName, QString());
-        RunOptions(settings, list, [](frmOptions& dialog) {
-            dialog.txtName()->setFocus();
-            QTest::keyClicks(dialog.txtName(), QStringLiteral("Ann"));
-            QTest::keyClick(dialog.txtName(), Qt::Key_Return);
-        });
-        QCOMPARE(settings.PersonalName, QStringLiteral("Ann"));
+        for (const auto& [key, kept] : {std::pair{Qt::Key_Escape, QString()},
+                                        std::pair{Qt::Key_Return, QStringLiteral("Ann")}}) {
+            RunOptions(settings, list, [key = key](frmOptions& dialog) {
+                dialog.txtName()->setFocus();
+                QTest::keyClicks(dialog.txtName(), QStringLiteral("Ann"));
+                QTest::keyClick(dialog.txtName(), key);
+            });
+            QCOMPARE(settings.PersonalName, kept);
+        }
     }
 
     void failedWriteIsReportedAndTheSettingsStillHold_data() {

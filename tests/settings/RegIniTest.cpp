@@ -20,13 +20,6 @@ protected:
     RegIni ini_;
 };
 
-TEST_F(RegIniTest, FileNameHoldsTheTextForm) {
-    RegIni ini;
-    EXPECT_EQ(ini.FileName().toString(), QString());
-    ini.FileName(42);
-    EXPECT_EQ(ini.FileName().toString(), QStringLiteral("42"));
-}
-
 TEST_F(RegIniTest, MissingAndEmptyValuesReadAsTheDefault) {
     WriteBytes(ini_.ProfilePath(), "[s]\nempty=\ntwo=2\n");
     EXPECT_EQ(ini_.GetIniString("s", "absent", "0"), QStringLiteral("0"));

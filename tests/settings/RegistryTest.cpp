@@ -90,14 +90,11 @@ TEST_F(RegistryTest, SetValueExWritesTypedData) {
 }
 
 TEST_F(RegistryTest, DefaultValueAndOddNamesAreKeptApart) {
-    for (const QString& name :
-         {QString(), QStringLiteral("@"), QStringLiteral("a=b"), QStringLiteral("[x];y"),
-          QStringLiteral(" pad "), QStringLiteral("%41")}) {
+    const QString names[] = {{}, "@", "a=b", "[x];y", " pad ", "%41"};
+    for (const QString& name : names) {
         ini_.SetRegString(Root, Key, name, "value of " + name);
     }
-    for (const QString& name :
-         {QString(), QStringLiteral("@"), QStringLiteral("a=b"), QStringLiteral("[x];y"),
-          QStringLiteral(" pad "), QStringLiteral("%41")}) {
+    for (const QString& name : names) {
         EXPECT_EQ(Read(name), "value of " + name);
     }
 }

@@ -10,6 +10,8 @@
 namespace quillmark {
 namespace {
 
+using Reason = FileError::Reason;
+
 class UtilityFileTest : public ::testing::Test {
 protected:
     QString PathOf(const QString& name) const { return folder_.filePath(name); }
@@ -25,9 +27,16 @@ protected:
         ASSERT_EQ(file.write(bytes), bytes.size());
     }
 
+    // Both readers must give the same text: checks that and returns it.
+    QString ReadBoth(const QString& path) const {
+        const QString text = utility_.ReadFile(path);
+        EXPECT_EQ(utility_.FileRead(path), text);
+        return text;
+    }
+
     // Runs `call`, expecting a FileError for `path` with `reason`.
     template <typename Call>
-    static void ExpectFileError(Call call, const QString& path, FileError::Reason reason) {
+    static void ExpectFileError(Call call, const QString& path, Reason reason) {
         try {
             call();
             ADD_FAILURE() << "no FileError for " << path.toStdString();
@@ -38,99 +47,70 @@ protected:
         }
     }
 
+    void ExpectReadError(const QString& path, Reason reason) const {
+        ExpectFileError([&] { utility_.ReadFile(path); }, path, reason);
+        ExpectFileError([&] { utility_.FileRead(path); }, path, reason);
+    }
+
+    void ExpectSaveError(const QString& path, Reason reason) const {
+        ExpectFileError([&] { utility_.FileSave(path, "x"); }, path, reason);
+    }
+
     Utility utility_;
     QTemporaryDir folder_;
 };
 
 TEST_F(UtilityFileTest, FileSaveAppendsCrLfAndReplacesTheFile) {
     const QString path = PathOf("note.txt");
-    utility_.FileSave(path, "a\r\nb");
-    EXPECT_EQ(BytesOf(path), QByteArray("a\r\nb\r\n"));
-
-    utility_.FileSave(path, "c");
-    EXPECT_EQ(BytesOf(path), QByteArray("c\r\n"));
-
-    utility_.FileSave(path, "");
-    EXPECT_EQ(BytesOf(path), QByteArray("\r\n"));
+    for (const auto& [text, bytes] :
+         {std::pair{"a\r\nb", "a\r\nb\r\n"}, std::pair{"c", "c\r\n"}, std::pair{"", "\r\n"}}) {
+        utility_.FileSave(path, text);
+        EXPECT_EQ(BytesOf(path), QByteArray(bytes));
+    }
 }
 
-TEST_F(UtilityFileTest, BothReadersReturnEveryCharacterUnchanged) {
+TEST_F(UtilityFileTest, ReadersReturnEveryCharacterUnchanged) {
     const QString path = PathOf("note.txt");
-    WriteBytes(path, "a\r\nb\r\n");
-    EXPECT_EQ(utility_.ReadFile(path), "a\r\nb\r\n");
-    EXPECT_EQ(utility_.FileRead(path), "a\r\nb\r\n");
+    for (const QByteArray& bytes :
+         {QByteArray("a\r\nb\r\n"), QByteArray("lone\nfeed\rand return"), QByteArray()}) {
+        WriteBytes(path, bytes);
+        EXPECT_EQ(ReadBoth(path), QString::fromUtf8(bytes));
+    }
 
-    WriteBytes(path, "lone\nfeed\rand return");
-    EXPECT_EQ(utility_.ReadFile(path), "lone\nfeed\rand return");
-    EXPECT_EQ(utility_.FileRead(path), "lone\nfeed\rand return");
-}
-
-TEST_F(UtilityFileTest, TextIsUtf8BothWays) {
-    const QString path = PathOf("names.txt");
+    // Text is UTF-8 both ways.
     const QString text = QString::fromUtf8("J\u00fcrgen Gro\u00df \U0001F600");
     utility_.FileSave(path, text);
     EXPECT_EQ(BytesOf(path), text.toUtf8() + "\r\n");
-    EXPECT_EQ(utility_.ReadFile(path), text + "\r\n");
-    EXPECT_EQ(utility_.FileRead(path), text + "\r\n");
+    EXPECT_EQ(ReadBoth(path), text + "\r\n");
 }
 
-TEST_F(UtilityFileTest, AnEmptyFileReadsAsEmptyText) {
-    const QString path = PathOf("empty.txt");
-    WriteBytes(path, {});
-    EXPECT_EQ(utility_.ReadFile(path), "");
-    EXPECT_EQ(utility_.FileRead(path), "");
+TEST_F(UtilityFileTest, ReadErrorsNamePathAndReason) {
+    ExpectReadError(PathOf("missing.txt"), Reason::FileNotFound);
+    ExpectReadError(PathOf("no-such-folder/file.txt"), Reason::FolderNotFound);
+    ExpectReadError(folder_.path(), Reason::CannotRead); // a folder
 }
 
-TEST_F(UtilityFileTest, ReadingAMissingFileNamesPathAndReason) {
-    const QString missingFile = PathOf("missing.txt");
-    ExpectFileError([&] { utility_.ReadFile(missingFile); }, missingFile,
-                    FileError::Reason::FileNotFound);
-    ExpectFileError([&] { utility_.FileRead(missingFile); }, missingFile,
-                    FileError::Reason::FileNotFound);
-
-    const QString inMissingFolder = PathOf("no-such-folder/file.txt");
-    ExpectFileError([&] { utility_.ReadFile(inMissingFolder); }, inMissingFolder,
-                    FileError::Reason::FolderNotFound);
-    ExpectFileError([&] { utility_.FileRead(inMissingFolder); }, inMissingFolder,
-                    FileError::Reason::FolderNotFound);
-}
-
-TEST_F(UtilityFileTest, ReadingAFolderIsAReadError) {
-    const QString path = folder_.path();
-    ExpectFileError([&] { utility_.ReadFile(path); }, path, FileError::Reason::CannotRead);
-    ExpectFileError([&] { utility_.FileRead(path); }, path, FileError::Reason::CannotRead);
-}
-
-TEST_F(UtilityFileTest, SavingIntoAMissingFolderCreatesNothing) {
-    const QString path = PathOf("no-such-folder/file.txt");
-    ExpectFileError([&] { utility_.FileSave(path, "x"); }, path, FileError::Reason::FolderNotFound);
+TEST_F(UtilityFileTest, SaveErrorsNamePathAndReasonAndChangeNothing) {
+    ExpectSaveError(PathOf("no-such-folder/file.txt"), Reason::FolderNotFound);
     EXPECT_FALSE(QFileInfo::exists(PathOf("no-such-folder")));
-    ExpectFileError([&] { utility_.FileSave("", "x"); }, "", FileError::Reason::FolderNotFound);
-}
+    ExpectSaveError("", Reason::FolderNotFound);
 
-TEST_F(UtilityFileTest, SavingOverAFolderIsAWriteError) {
-    const QString path = PathOf("sub");
     ASSERT_TRUE(QDir(folder_.path()).mkdir("sub"));
-    ExpectFileError([&] { utility_.FileSave(path, "x"); }, path, FileError::Reason::CannotWrite);
-    EXPECT_TRUE(QFileInfo(path).isDir());
-}
+    ExpectSaveError(PathOf("sub"), Reason::CannotWrite); // over a folder
+    EXPECT_TRUE(QFileInfo(PathOf("sub")).isDir());
 
-TEST_F(UtilityFileTest, AReadOnlyFileIsNeitherReplacedNorChanged) {
-    const QString path = PathOf("locked.txt");
-    WriteBytes(path, "keep\r\n");
-    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner));
-    ExpectFileError([&] { utility_.FileSave(path, "x"); }, path, FileError::Reason::CannotWrite);
-    EXPECT_EQ(BytesOf(path), QByteArray("keep\r\n"));
-}
+    const QString locked = PathOf("locked.txt");
+    WriteBytes(locked, "keep\r\n");
+    ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::ReadOwner));
+    ExpectSaveError(locked, Reason::CannotWrite);
+    EXPECT_EQ(BytesOf(locked), QByteArray("keep\r\n"));
 
-TEST_F(UtilityFileTest, AnUnwritableFolderIsAWriteError) {
-    const QString sub = PathOf("sealed");
+    const QString sealed = PathOf("sealed");
     ASSERT_TRUE(QDir(folder_.path()).mkdir("sealed"));
-    ASSERT_TRUE(QFile::setPermissions(sub, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    const QString path = sub + "/file.txt";
-    ExpectFileError([&] { utility_.FileSave(path, "x"); }, path, FileError::Reason::CannotWrite);
-    EXPECT_FALSE(QFileInfo::exists(path));
-    QFile::setPermissions(sub,
+    ASSERT_TRUE(QFile::setPermissions(sealed, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    ExpectSaveError(sealed + "/file.txt", Reason::CannotWrite);
+    EXPECT_FALSE(QFileInfo::exists(sealed + "/file.txt"));
+    QFile::setPermissions(sealed,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 

@@ -22,22 +22,20 @@ private:
 };
 
 TEST_F(UtilityFormattingTest, FormatNumberGroupsEveryThousandAndRoundsToCents) {
-    EXPECT_EQ(utility_.FormatNumber(1234.5), "$1,234.50");
-    EXPECT_EQ(utility_.FormatNumber(0), "$0.00");
-    EXPECT_EQ(utility_.FormatNumber(0.004), "$0.00");
-    EXPECT_EQ(utility_.FormatNumber(-5), "$-5.00");
-    EXPECT_EQ(utility_.FormatNumber(1234567.891), "$1,234,567.89");
-    EXPECT_EQ(utility_.FormatNumber(1234567890.0), "$1,234,567,890.00");
-    EXPECT_EQ(utility_.FormatNumber(999.996), "$1,000.00"); // rounding opens a new group
-    EXPECT_EQ(utility_.FormatNumber(-1234.5), "$-1,234.50");
-}
-
-TEST_F(UtilityFormattingTest, FormatNumberNeverShowsMinusZero) {
-    EXPECT_EQ(utility_.FormatNumber(-0.004), "$0.00");
-    EXPECT_EQ(utility_.FormatNumber(-0.0), "$0.00");
-}
-
-TEST_F(UtilityFormattingTest, FormatNumberUsesTheLocaleSeparators) {
+    const std::pair<double, const char*> cases[] = {
+        {1234.5, "$1,234.50"},
+        {0, "$0.00"},
+        {0.004, "$0.00"},
+        {-5, "$-5.00"},
+        {1234567.891, "$1,234,567.89"},
+        {1234567890.0, "$1,234,567,890.00"},
+        {999.996, "$1,000.00"}, // rounding opens a new group
+        {-1234.5, "$-1,234.50"},
+        {-0.004, "$0.00"}, // never minus zero
+        {-0.0, "$0.00"}};
+    for (const auto& [value, expected] : cases) {
+        EXPECT_EQ(utility_.FormatNumber(value), expected) << value;
+    }
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(utility_.FormatNumber(1234567.891), "$1.234.567,89");
     EXPECT_EQ(utility_.FormatNumber(-0.004), "$0,00");
@@ -52,9 +50,7 @@ TEST_F(UtilityFormattingTest, FormatDateStylesInEnglish) {
     EXPECT_EQ(utility_.FormatDate(thursdayAfternoon_, 1), "Thursday, Feb 26 1998");
     EXPECT_EQ(utility_.FormatDate(thursdayAfternoon_, 2), "02/26/98 04:07:45 PM");
     EXPECT_EQ(utility_.FormatDate(thursdayAfternoon_, 3), "2/26/1998");
-}
-
-TEST_F(UtilityFormattingTest, FormatDateTwelveHourClockAroundMidnightAndNoon) {
+    // The twelve-hour clock around midnight and noon.
     const QDate day(2005, 11, 3);
     EXPECT_EQ(utility_.FormatDate(QDateTime(day, QTime(0, 5, 9)), 2), "11/03/05 12:05:09 AM");
     EXPECT_EQ(utility_.FormatDate(QDateTime(day, QTime(12, 0, 0)), 2), "11/03/05 12:00:00 PM");
@@ -76,15 +72,12 @@ TEST_F(UtilityFormattingTest, FormatDateTakesNamesSeparatorsAndMarkersFromTheLoc
               "02.26.98 04.07.45 " + finnish.amText());
 }
 
-TEST_F(UtilityFormattingTest, FormatDateOfAnUnknownStyleIsEmpty) {
-    EXPECT_EQ(utility_.FormatDate(thursdayAfternoon_, 0), "");
-    EXPECT_EQ(utility_.FormatDate(thursdayAfternoon_, 4), "");
-    EXPECT_EQ(utility_.FormatDate(thursdayAfternoon_, -1), "");
+TEST_F(UtilityFormattingTest, FormatDateOfAnUnknownStyleIsEmptyAndOfAnInvalidDateThrows) {
+    for (int style : {0, 4, -1}) {
+        EXPECT_EQ(utility_.FormatDate(thursdayAfternoon_, style), "") << style;
+    }
     // No style chosen, so the date is never converted.
     EXPECT_EQ(utility_.FormatDate(QDateTime(), 4), "");
-}
-
-TEST_F(UtilityFormattingTest, FormatDateOfAnInvalidDateThrows) {
     EXPECT_THROW(utility_.FormatDate(QDateTime(), 1), ConversionError);
     EXPECT_THROW(utility_.FormatDate(QDateTime(QDate(1998, 2, 30), QTime(1, 0)), 3),
                  ConversionError);

@@ -5,63 +5,55 @@
 namespace quillmark {
 namespace {
 
+struct TextCase {
+    QString Input;
+    QString Expected;
+};
+
 TEST(UtilityTextTest, PrepareSQLStringDoublesEverySingleQuote) {
-    const Utility utility;
-    EXPECT_EQ(utility.PrepareSQLString("O'Brien's"), "O''Brien''s");
-    EXPECT_EQ(utility.PrepareSQLString("plain text"), "plain text");
-    EXPECT_EQ(utility.PrepareSQLString(""), "");
-    EXPECT_EQ(utility.PrepareSQLString("''"), "''''");
-}
-
-TEST(UtilityTextTest, PrepareSQLStringHandlesTextsOfAnyLength) {
-    const Utility utility;
-    const QString longText = QString(40000, u'x') + u'\'';
-    const QString prepared = utility.PrepareSQLString(longText);
-    ASSERT_EQ(prepared.size(), 40002);
-    EXPECT_TRUE(prepared.endsWith(QStringLiteral("x''")));
-}
-
-TEST(UtilityTextTest, ReplaceCharsScansLeftToRightWithoutOverlap) {
-    const Utility utility;
-    EXPECT_EQ(utility.ReplaceChars("aaaa", "aa", "b"), "bb");
-    EXPECT_EQ(utility.ReplaceChars("aaa", "aa", "b"), "ba");
-    EXPECT_EQ(utility.ReplaceChars("cabab", "ab", "x"), "cxx");
-    EXPECT_EQ(utility.ReplaceChars("abcab", "abc", "x"), "xab"); // partial match at the end stays
-    EXPECT_EQ(utility.ReplaceChars("abc", "XYZ", "q"), "abc");
-    EXPECT_EQ(utility.ReplaceChars("abc", "A", "q"), "abc");
-    EXPECT_EQ(utility.ReplaceChars("a-b-c", "-", ""), "abc");
-}
-
-TEST(UtilityTextTest, ReplaceCharsNeverRescansTheReplacement) {
-    const Utility utility;
-    EXPECT_EQ(utility.ReplaceChars("aaa", "a", "aa"), "aaaaaa");
-    EXPECT_EQ(utility.ReplaceChars("ab", "ab", "abab"), "abab");
-}
-
-TEST(UtilityTextTest, ReplaceCharsWithNothingToFindReturnsTheInput) {
-    const Utility utility;
-    EXPECT_EQ(utility.ReplaceChars("abc", "", "x"), "abc");
-    EXPECT_EQ(utility.ReplaceChars("", "", "x"), "");
-}
-
-TEST(UtilityTextTest, ReplaceCharsHandlesTextsOfAnyLength) {
-    const Utility utility;
-    QString longText;
-    for (int i = 0; i < 50000; ++i) {
-        longText += QStringLiteral("ab");
+    const TextCase cases[] = {{"O'Brien's", "O''Brien''s"},
+                              {"plain text", "plain text"},
+                              {"", ""},
+                              {"''", "''''"},
+                              {QString(40000, u'x') + u'\'', QString(40000, u'x') + "''"}};
+    for (const auto& [input, expected] : cases) {
+        EXPECT_EQ(Utility().PrepareSQLString(input), expected) << input.left(20).toStdString();
     }
-    const QString replaced = utility.ReplaceChars(longText, "b", "");
-    EXPECT_EQ(replaced, QString(50000, u'a'));
+}
+
+TEST(UtilityTextTest, ReplaceCharsScansLeftToRightWithoutOverlapOrRescanning) {
+    const struct {
+        QString Text, Find, With, Expected;
+    } cases[] = {
+        {"aaaa", "aa", "b", "bb"},
+        {"aaa", "aa", "b", "ba"},
+        {"cabab", "ab", "x", "cxx"},
+        {"abcab", "abc", "x", "xab"}, // partial match at the end stays
+        {"abc", "XYZ", "q", "abc"},
+        {"abc", "A", "q", "abc"},
+        {"a-b-c", "-", "", "abc"},
+        {"aaa", "a", "aa", "aaaaaa"}, // the replacement is never scanned again
+        {"ab", "ab", "abab", "abab"},
+        {"abc", "", "x", "abc"}, // nothing to find: the input
+        {"", "", "x", ""},
+        {QString("ab").repeated(50000), "b", "", QString(50000, u'a')},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Utility().ReplaceChars(c.Text, c.Find, c.With), c.Expected)
+            << c.Text.left(20).toStdString() << " / " << c.Find.toStdString();
+    }
 }
 
 TEST(UtilityTextTest, StripPathFromFileNameKeepsWhatFollowsTheLastSeparator) {
-    const Utility utility;
-    EXPECT_EQ(utility.StripPathFromFileName("C:\\a\\b\\file.txt"), "file.txt");
-    EXPECT_EQ(utility.StripPathFromFileName("file.txt"), "file.txt");
-    EXPECT_EQ(utility.StripPathFromFileName("C:\\a\\"), "");
-    EXPECT_EQ(utility.StripPathFromFileName(""), "");
-    EXPECT_EQ(utility.StripPathFromFileName("/home/ann/notes.txt"), "notes.txt");
-    EXPECT_EQ(utility.StripPathFromFileName("/home/ann\\x/y\\z.txt"), "z.txt");
+    const TextCase cases[] = {{"C:\\a\\b\\file.txt", "file.txt"},
+                              {"file.txt", "file.txt"},
+                              {"C:\\a\\", ""},
+                              {"", ""},
+                              {"/home/ann/notes.txt", "notes.txt"},
+                              {"/home/ann\\x/y\\z.txt", "z.txt"}};
+    for (const auto& [input, expected] : cases) {
+        EXPECT_EQ(Utility().StripPathFromFileName(input), expected) << input.toStdString();
+    }
 }
 
 } // namespace
