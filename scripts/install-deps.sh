@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev libfuzzer-14-dev
   xvfb xauth xdotool xclip openbox x11-utils xdg-utils
-  fonts-dejavu-core desktop-file-utils dpkg-dev file
+  fonts-dejavu-core fonts-dejavu-extra desktop-file-utils dpkg-dev file
   hyperfine procps
 )
 

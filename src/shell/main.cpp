@@ -3,12 +3,19 @@
 #include "shell/frmMain.h"
 
 #include <QApplication>
+#include <QFont>
 
 int main(int argc, char** argv) {
     quillmark::StartupReader settings; // reads while the toolkit starts
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillmark"));
     QApplication::setDesktopFileName(QStringLiteral("quillmark"));
+    // The windows are laid out in twips for a narrow 8-point dialog font; the desktop's wider
+    // default would clip captions such as "Sub/Function Returns:".
+    QFont dialogFont = QApplication::font();
+    dialogFont.setPointSizeF(8.0);
+    dialogFont.setStretch(QFont::SemiCondensed);
+    QApplication::setFont(dialogFont);
 
     quillmark::frmMain window;
     window.Form_Load(settings.Take());
