@@ -40,7 +40,9 @@ void frmOptions::CreateControls() {
         auto* option = new QRadioButton(
             SettingsLayout::OptionCaption(static_cast<DevelopmentLanguage>(index)), Frame1);
         option->setObjectName(QStringLiteral("Option1(%1)").arg(index));
-        PlaceInTwips(option, 120, optionTops.at(static_cast<size_t>(index)), 4095,
+        // As wide as the frame allows (4215 rather than 4095 twips): the long captions need the
+        // room in fonts wider than the classic dialog font.
+        PlaceInTwips(option, 120, optionTops.at(static_cast<size_t>(index)), 4215,
                      index == CustomIndex ? 195 : 255);
         Option1_.at(static_cast<size_t>(index)) = option;
     }
