@@ -85,7 +85,8 @@ frmMain::frmMain(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
-      endApplication_([] { QCoreApplication::quit(); }) {
+      endApplication_([] { QCoreApplication::quit(); }),
+      clock_([] { return QDateTime::currentDateTime(); }) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quillmark"));
     setWindowIcon(ApplicationIcon());
@@ -230,6 +231,10 @@ void frmMain::SetEndApplication(std::function<void()> endApplication) {
     endApplication_ = std::move(endApplication);
 }
 
+void frmMain::SetClock(std::function<QDateTime()> clock) {
+    clock_ = std::move(clock);
+}
+
 void frmMain::Form_Load() {
     Form_Load(ReadStartupData());
 }
@@ -340,8 +345,7 @@ ProcedureDescription frmMain::ReadDescription() const {
 }
 
 void frmMain::BuildComments() {
-    CommentRequest request =
-        CopyOperation::GatherRequest(ReadDescription(), settings_, QDateTime::currentDateTime());
+    CommentRequest request = CopyOperation::GatherRequest(ReadDescription(), settings_, clock_());
     if (request.Kind == ProcedureKind::General) {
         request.FreeTextLines = FreeTextRoundTrip::Lines(
             freeComments_ != nullptr ? freeComments_->CommentText() : QString());

@@ -5,6 +5,7 @@
 #include "shell/Navigator1.h"
 #include "shell/StartupData.h"
 
+#include <QDateTime>
 #include <QWidget>
 #include <functional>
 
@@ -55,6 +56,8 @@ public:
 
     // What closing does once the window is gone; ends the application unless a test says otherwise.
     void SetEndApplication(std::function<void()> endApplication);
+    // The clock Copy dates its block by; the system clock unless a test pins the day.
+    void SetClock(std::function<QDateTime()> clock);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -89,6 +92,7 @@ private:
     GlobalSettings settings_;
     mutable PendingCatalogues catalogues_; // read at start-up, joined when first needed
     std::function<void()> endApplication_;
+    std::function<QDateTime()> clock_;
     Navigator1 Navigator1_;
     frmAbout* about_ = nullptr;               // loaded at the first About, kept for the run
     frmFreeComments* freeComments_ = nullptr; // only while a General comment is being made
