@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/IsolatedEnvironment.h"
+#include "support/ModalWindows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,36 +14,6 @@
 #include <memory>
 
 namespace quillmark::test {
-
-// Acts on the next modal window of type T once it is open, so a test can drive a dialog that
-// its caller shows with exec(). The action is expected to close it; if it does not (a failed
-// check returned early), or no such window opens within a few seconds, the open modal window is
-// closed so that the test fails instead of hanging.
-template <typename T> void WhenModalOpens(std::function<void(T&)> action) {
-    auto* timer = new QTimer(qApp);
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, ticks, action = std::move(action)] {
-        auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (window != nullptr && window->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            QPointer<T> guarded(window);
-            action(*window);
-            if (guarded && guarded->isVisible() && QApplication::activeModalWidget() == guarded) {
-                guarded->close();
-            }
-            return;
-        }
-        if (++*ticks > 500) {
-            timer->stop();
-            timer->deleteLater();
-            if (QWidget* stray = QApplication::activeModalWidget()) {
-                stray->close();
-            }
-        }
-    });
-    timer->start(10);
-}
 
 // Closes every message box as soon as it opens and keeps its text, so that a test can check the
 // messages it expects and an unexpected one fails the test instead of hanging it.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/IsolatedEnvironment.h"
+#include "support/ModalWindows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,33 +37,6 @@ inline void WriteSettingsFile(const QByteArray& content) {
 
 inline void RemoveSettingsFile() {
     QFile::remove(SettingsFilePath());
-}
-
-// Runs `action` on the next modal window once it is open (a caller's exec() is waiting on it).
-// A window the action leaves open is closed, so a failing check cannot hang the test. Deleting
-// the returned timer calls the wait off.
-inline QPointer<QTimer> WhenModalOpens(std::function<void(QWidget&)> action) {
-    auto* timer = new QTimer(qApp);
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, ticks, action = std::move(action)] {
-        QWidget* window = QApplication::activeModalWidget();
-        if (window != nullptr && window->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            QPointer<QWidget> guarded(window);
-            action(*window);
-            if (guarded && guarded->isVisible() && QApplication::activeModalWidget() == guarded) {
-                guarded->close();
-            }
-            return;
-        }
-        if (++*ticks > 500) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start(10);
-    return timer;
 }
 
 } // namespace quillmark::test
