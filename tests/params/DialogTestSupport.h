@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -42,5 +43,25 @@ inline void EmptyConfigFolder(const IsolatedEnvironment& environment) {
     QDir(environment.ConfigHome()).removeRecursively();
     QDir().mkpath(environment.ConfigHome());
 }
+
+// What every dialog test shares: an isolated HOME for the run, no settings file at the start of
+// each test function, and every message box caught, so an unexpected one fails the test.
+class DialogTestSession {
+public:
+    void StartRun() { environment_ = std::make_unique<IsolatedEnvironment>(); }
+    void StartTest() {
+        EmptyConfigFolder(*environment_);
+        messages_ = std::make_unique<MessageCatcher>();
+    }
+    QStringList TakeMessages() { return messages_->TakeTexts(); }
+    void CheckNoStrayMessages() {
+        const QStringList unexpected = TakeMessages();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(u'\n')));
+    }
+
+private:
+    std::unique_ptr<IsolatedEnvironment> environment_;
+    std::unique_ptr<MessageCatcher> messages_;
+};
 
 } // namespace quillmark::test

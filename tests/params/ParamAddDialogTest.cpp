@@ -71,15 +71,9 @@ class ParamAddDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { environment_ = std::make_unique<test::IsolatedEnvironment>(); }
-    void init() {
-        test::EmptyConfigFolder(*environment_);
-        messages_ = std::make_unique<test::MessageCatcher>();
-    }
-    void cleanup() {
-        const QStringList unexpected = messages_->TakeTexts();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(u'\n')));
-    }
+    void initTestCase() { session_.StartRun(); }
+    void init() { session_.StartTest(); }
+    void cleanup() { session_.CheckNoStrayMessages(); }
 
     void typeListFiltersByLanguage() {
         ParamTypeCatalogues catalogues;
@@ -179,7 +173,7 @@ private slots:
         AnswerPrompt(QStringLiteral("T*"));
         dialog.cmdAddType()->click();
 
-        const QStringList messages = messages_->TakeTexts();
+        const QStringList messages = session_.TakeMessages();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.front().contains(SettingsFile().ProfilePath()),
                  qPrintable(messages.front()));
@@ -265,8 +259,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<test::IsolatedEnvironment> environment_;
-    std::unique_ptr<test::MessageCatcher> messages_;
+    test::DialogTestSession session_;
 };
 
 QTEST_MAIN(ParamAddDialogTest)

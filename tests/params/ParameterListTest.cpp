@@ -69,15 +69,9 @@ class ParameterListTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { environment_ = std::make_unique<test::IsolatedEnvironment>(); }
-    void init() {
-        test::EmptyConfigFolder(*environment_);
-        messages_ = std::make_unique<test::MessageCatcher>();
-    }
-    void cleanup() {
-        const QStringList unexpected = messages_->TakeTexts();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(u'\n')));
-    }
+    void initTestCase() { session_.StartRun(); }
+    void init() { session_.StartTest(); }
+    void cleanup() { session_.CheckNoStrayMessages(); }
 
     void startupColumnsFollowTheLanguage_data() {
         QTest::addColumn<int>("language");
@@ -166,8 +160,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<test::IsolatedEnvironment> environment_;
-    std::unique_ptr<test::MessageCatcher> messages_;
+    test::DialogTestSession session_;
 };
 
 QTEST_MAIN(ParameterListTest)

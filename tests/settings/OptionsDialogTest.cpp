@@ -73,15 +73,9 @@ class OptionsDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { environment_ = std::make_unique<test::IsolatedEnvironment>(); }
-    void init() {
-        test::EmptyConfigFolder(*environment_);
-        messages_ = std::make_unique<test::MessageCatcher>();
-    }
-    void cleanup() {
-        const QStringList unexpected = messages_->TakeTexts();
-        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(u'\n')));
-    }
+    void initTestCase() { session_.StartRun(); }
+    void init() { session_.StartTest(); }
+    void cleanup() { session_.CheckNoStrayMessages(); }
 
     void opensWithTheCurrentSettings() {
         GlobalSettings settings{"A. Developer", DevelopmentLanguage::Custom, "/*", "*/"};
@@ -250,7 +244,7 @@ private slots:
             dialog.txtName()->setText(QStringLiteral("New"));
             dialog.cmdOK()->click();
         });
-        const QStringList messages = messages_->TakeTexts();
+        const QStringList messages = session_.TakeMessages();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.front().contains(SettingsPath()), qPrintable(messages.front()));
         QCOMPARE(settings.PersonalName, QStringLiteral("New"));
@@ -262,8 +256,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<test::IsolatedEnvironment> environment_;
-    std::unique_ptr<test::MessageCatcher> messages_;
+    test::DialogTestSession session_;
 };
 
 QTEST_MAIN(OptionsDialogTest)

@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
+#include <QWidget>
 #include <functional>
 #include <memory>
 
@@ -38,5 +40,26 @@ inline void WriteSettingsFile(const QByteArray& content) {
 inline void RemoveSettingsFile() {
     QFile::remove(SettingsFilePath());
 }
+
+// A named child of a window; a missing one ends the test run at once (every later check of it
+// would fail anyway).
+template <typename T> T* FindChild(const QWidget& window, const char* name) {
+    T* child = window.findChild<T*>(QString::fromLatin1(name));
+    if (child == nullptr) {
+        qFatal("no child %s", name);
+    }
+    return child;
+}
+
+// Receives the URLs the window hands to the desktop.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> Urls;
+
+public slots:
+    void open(const QUrl& url) { Urls.append(url); }
+};
 
 } // namespace quillmark::test

@@ -18,6 +18,7 @@
 #include <QToolButton>
 
 using namespace quillmark;
+using quillmark::test::UrlCatcher;
 using quillmark::test::WhenModalOpens;
 
 namespace {
@@ -32,17 +33,6 @@ void SetClipboard(const QString& text) {
 
 } // namespace
 
-// Receives the URLs the window hands to the desktop.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> Urls;
-
-public slots:
-    void open(const QUrl& url) { Urls.append(url); }
-};
-
 class MainWindowTest : public QObject {
     Q_OBJECT
 
@@ -51,11 +41,7 @@ private:
     int endings_ = 0;
 
     template <typename T> T* Child(const char* name) const {
-        T* child = window_->findChild<T*>(QString::fromLatin1(name));
-        if (child == nullptr) {
-            qFatal("no child %s", name);
-        }
-        return child;
+        return test::FindChild<T>(*window_, name);
     }
     QLineEdit* Field(const char* name) const { return Child<QLineEdit>(name); }
     ParamListModel* Model() const { return Child<ParamListView>("lstParams")->ParamModel(); }

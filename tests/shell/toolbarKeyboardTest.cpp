@@ -9,18 +9,8 @@
 #include <QToolButton>
 
 using namespace quillmark;
+using quillmark::test::UrlCatcher;
 using quillmark::test::WhenModalOpens;
-
-// Receives the URLs the window hands to the desktop.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> Urls;
-
-public slots:
-    void open(const QUrl& url) { Urls.append(url); }
-};
 
 // The toolbar worked from the keyboard: one tab stop, arrows across its command buttons, Space
 // and Enter as a click.
@@ -32,11 +22,7 @@ private:
     int endings_ = 0;
 
     template <typename T> T* Child(const char* name) const {
-        T* child = window_->findChild<T*>(QString::fromLatin1(name));
-        if (child == nullptr) {
-            qFatal("no child %s", name);
-        }
-        return child;
+        return test::FindChild<T>(*window_, name);
     }
     static QString FocusName() {
         QWidget* focus = QApplication::focusWidget();
