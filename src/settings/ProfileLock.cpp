@@ -2,6 +2,7 @@
 
 #include "settings/ProfileLocation.h"
 
+#include <QDateTime>
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QLockFile>
@@ -47,18 +48,41 @@ QString LockErrorText(QLockFile::LockError error, const QString& lockPath) {
     }
 }
 
+// A writer killed between creating its lock file and writing its process id into it leaves a
+// lock file nobody can identify, which QLockFile would only call stale after its 30-second
+// default. Writers fill the file within microseconds, so one still unreadable after this long is
+// abandoned.
+constexpr int UnreadableLockStaleMs = 1000;
+
+bool IsAbandonedUnreadableLock(const QLockFile& file, const QString& lockPath) {
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (file.getLockInfo(&pid, &host, &application)) {
+        return false;
+    }
+    const QDateTime modified = QFileInfo(lockPath).lastModified();
+    return modified.isValid() &&
+           modified.msecsTo(QDateTime::currentDateTime()) > UnreadableLockStaleMs;
+}
+
 // QLockFile's own waiting doubles its pause up to seconds; short pauses keep quick writers
 // flowing.
-bool WaitForLock(QLockFile& file) {
+bool WaitForLock(QLockFile& file, const QString& lockPath) {
+    const int defaultStaleMs = file.staleLockTime();
     QDeadlineTimer deadline(LockTimeoutMs);
     unsigned long pauseMs = 2;
     while (!file.tryLock(0)) {
         if (file.error() != QLockFile::LockFailedError || deadline.hasExpired()) {
             return false;
         }
+        // Let QLockFile's own guarded removal clear an abandoned file on the next attempt.
+        file.setStaleLockTime(IsAbandonedUnreadableLock(file, lockPath) ? UnreadableLockStaleMs
+                                                                        : defaultStaleMs);
         QThread::msleep(pauseMs);
         pauseMs = std::min<unsigned long>(pauseMs * 2, 50);
     }
+    file.setStaleLockTime(defaultStaleMs);
     return true;
 }
 
@@ -90,7 +114,7 @@ ProfileLock::ProfileLock(const QString& profilePath) : state_(std::make_unique<S
         return;
     }
     auto file = std::make_unique<QLockFile>(state_->LockPath);
-    if (!WaitForLock(*file)) {
+    if (!WaitForLock(*file, state_->LockPath)) {
         state_->Error = LockErrorText(file->error(), state_->LockPath);
         return;
     }

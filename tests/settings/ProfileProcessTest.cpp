@@ -3,6 +3,8 @@
 #include "settings/RegIni.h"
 #include "support/QtPrinters.h"
 
+#include <QDateTime>
+#include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QThread>
@@ -72,6 +74,20 @@ TEST_F(ProfileProcessTest, KilledWriterLeavesAWholeFile) {
     RegIni ini;
     ini.FileName(Path());
     EXPECT_TRUE(ini.SetIniString("After", "k", "v")) << ini.LastWriteError().toStdString();
+}
+
+TEST_F(ProfileProcessTest, AbandonedEmptyLockFileIsTakenOver) {
+    // What a writer killed between creating its lock file and filling it leaves behind.
+    QFile lock(Path() + ".lock");
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addSecs(-5),
+                                 QFileDevice::FileModificationTime));
+    lock.close();
+    // Without the take-over, the write would give up after waiting five seconds.
+    RegIni ini;
+    ini.FileName(Path());
+    EXPECT_TRUE(ini.SetIniString("After", "k", "v")) << ini.LastWriteError().toStdString();
+    EXPECT_EQ(ini.GetIniString("After", "k"), QStringLiteral("v"));
 }
 
 TEST_F(ProfileProcessTest, WriteWaitsForAnotherProgramsLock) {
