@@ -1,7 +1,6 @@
 #include "shell/ToolbarPictures.h"
 
-#include <QFile>
-#include <QFile>
+#include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -166,13 +165,16 @@ QIcon ToolbarPicture(const QString& imageKey) {
 }
 
 QIcon ApplicationIcon() {
-    // Window-icon sizes only, each named with its size so it is decoded only when asked for;
-    // launchers take the large sizes from the installed icon theme.
+    // Window-icon sizes only; launchers take the large sizes from the installed icon theme. Read
+    // as PNG without guessing: left to guess, the toolkit loads every image plugin it has to ask
+    // each whether it knows the file.
     QIcon icon;
     for (const int size : {16, 32, 48, 64}) {
-        const QString file = QStringLiteral(":/icons/quillmark-%1.png").arg(size);
-        if (QFile::exists(file)) {
-            icon.addFile(file, QSize(size, size));
+        QImageReader reader(QStringLiteral(":/icons/quillmark-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage picture = reader.read();
+        if (!picture.isNull()) {
+            icon.addPixmap(QPixmap::fromImage(picture));
         }
     }
     if (icon.isNull()) {
