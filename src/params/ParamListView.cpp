@@ -1,5 +1,6 @@
 #include "params/ParamListView.h"
 
+#include "params/ParamListHeader.h"
 #include "params/ParamListModel.h"
 #include "shell/Twips.h"
 
@@ -9,6 +10,7 @@
 namespace quillmark {
 
 ParamListView::ParamListView(QWidget* parent) : QTreeView(parent) {
+    setHeader(new ParamListHeader(this));
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);

@@ -18,12 +18,7 @@ void ReleaseFreedMemory() {
 #endif
 }
 
-ParamTypeCatalogues ReadInOrder(std::promise<GlobalSettings> settings) {
-    try {
-        settings.set_value(SettingsLayout::LoadGlobalSettings());
-    } catch (...) {
-        settings.set_exception(std::current_exception());
-    }
+ParamTypeCatalogues ReadCatalogues() {
     ParamTypeCatalogues catalogues = ParamTypeCatalogueStore::Load();
     ReleaseFreedMemory();
     return catalogues;
@@ -31,8 +26,23 @@ ParamTypeCatalogues ReadInOrder(std::promise<GlobalSettings> settings) {
 
 } // namespace
 
+void PendingCatalogues::Start() {
+    if (!read_) {
+        return;
+    }
+    try {
+        reading_ = std::async(std::launch::async, std::move(read_));
+        read_ = nullptr;
+    } catch (const std::system_error&) {
+        // No thread to spare: Get() reads them itself.
+    }
+}
+
 ParamTypeCatalogues& PendingCatalogues::Get() {
-    if (reading_.valid()) {
+    if (read_) {
+        catalogues_ = read_();
+        read_ = nullptr;
+    } else if (reading_.valid()) {
         catalogues_ = reading_.get();
     }
     return catalogues_;
@@ -41,8 +51,7 @@ ParamTypeCatalogues& PendingCatalogues::Get() {
 StartupData ReadStartupData() {
     StartupData data;
     data.Settings = SettingsLayout::LoadGlobalSettings();
-    data.Catalogues = PendingCatalogues(ParamTypeCatalogueStore::Load());
-    ReleaseFreedMemory();
+    data.Catalogues = PendingCatalogues(ReadCatalogues());
     return data;
 }
 
@@ -50,13 +59,11 @@ StartupReader::StartupReader() {
     // The toolkit takes the first thread that uses it for the main one: make sure that is this
     // one, not the reader (whose QFile would otherwise win the race).
     QThread::currentThread();
-    std::promise<GlobalSettings> settings;
-    settings_ = settings.get_future();
-    catalogues_ = std::async(std::launch::async, &ReadInOrder, std::move(settings));
+    settings_ = std::async(std::launch::async, &SettingsLayout::LoadGlobalSettings);
 }
 
 StartupData StartupReader::Take() {
-    return {settings_.get(), PendingCatalogues(std::move(catalogues_))};
+    return {settings_.get(), PendingCatalogues(&ReadCatalogues)};
 }
 
 } // namespace quillmark

@@ -3,22 +3,28 @@
 #include "params/ParamTypeCatalogue.h"
 #include "settings/SettingsLayout.h"
 
+#include <functional>
 #include <future>
 
 namespace quillmark {
 
-// Type catalogues that may still be being read on a worker thread. The window needs them only when
-// a type is listed or added, so it is shown without waiting for them; the first Get() waits.
+// Type catalogues read on a worker thread once the window is up, or at the first Get(). The
+// window needs them only when a type is listed or added, and a large catalogue would otherwise
+// delay its first paint.
 class PendingCatalogues {
 public:
     PendingCatalogues() = default;
     explicit PendingCatalogues(ParamTypeCatalogues ready) : catalogues_(std::move(ready)) {}
-    explicit PendingCatalogues(std::future<ParamTypeCatalogues> reading)
-        : reading_(std::move(reading)) {}
+    explicit PendingCatalogues(std::function<ParamTypeCatalogues()> read)
+        : read_(std::move(read)) {}
 
+    // Begins reading on a worker thread; does nothing once begun or when already read.
+    void Start();
+    // The catalogues; reads them now, or waits for the worker, the first time.
     ParamTypeCatalogues& Get();
 
 private:
+    std::function<ParamTypeCatalogues()> read_; // set until reading begins
     std::future<ParamTypeCatalogues> reading_;
     ParamTypeCatalogues catalogues_;
 };
@@ -32,9 +38,9 @@ struct StartupData {
 // Both, read now.
 StartupData ReadStartupData();
 
-// Reads on a worker thread while the toolkit and the window are being set up: first the "General"
-// keys, then the catalogues. Take() waits for the keys only; the catalogues come as they were in
-// the file at start-up, whenever they are first needed. The settings store is thread-safe.
+// Reads the "General" keys on a worker thread while the toolkit and the window are being set up;
+// Take() waits for them. The catalogues come as PendingCatalogues, read once the window is up.
+// The settings store is thread-safe.
 class StartupReader {
 public:
     StartupReader();
@@ -42,7 +48,6 @@ public:
 
 private:
     std::future<GlobalSettings> settings_;
-    std::future<ParamTypeCatalogues> catalogues_;
 };
 
 } // namespace quillmark

@@ -72,16 +72,31 @@ void DrawWebSite(QPainter& painter) {
     painter.drawLine(QPointF(4, 17.5), QPointF(32, 17.5));
 }
 
-void DrawLetterInCircle(QPainter& painter, const QString& letter, const QColor& colour) {
+// White marks on a coloured disc, drawn as shapes: a letter would need a second, bold font loaded
+// at start-up for two pictures.
+void DrawDisc(QPainter& painter, const QColor& colour) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
     painter.drawEllipse(QRectF(4, 3.5, 28, 28));
-    QFont font = painter.font();
-    font.setPixelSize(20);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(QRectF(4, 3.5, 28, 28), Qt::AlignCenter, letter);
+    painter.setBrush(Qt::white);
+}
+
+void DrawAbout(QPainter& painter) {
+    DrawDisc(painter, QColor(0x20, 0x60, 0xb0));
+    painter.drawEllipse(QPointF(18, 10.5), 2.4, 2.4);
+    painter.drawRoundedRect(QRectF(15.8, 14.5, 4.4, 12.5), 1, 1);
+}
+
+void DrawHelp(QPainter& painter) {
+    DrawDisc(painter, QColor(0x20, 0x90, 0x40));
+    painter.drawEllipse(QPointF(18, 25.5), 2.3, 2.3);
+    QPainterPath hook; // over the top from the left, round to below the centre, then down
+    hook.arcMoveTo(QRectF(13, 7.5, 10, 10), 180);
+    hook.arcTo(QRectF(13, 7.5, 10, 10), 180, -270);
+    hook.lineTo(18, 21);
+    painter.setPen(QPen(Qt::white, 3.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(hook);
 }
 
 QPixmap DrawnPicture(const QString& imageKey) {
@@ -97,9 +112,9 @@ QPixmap DrawnPicture(const QString& imageKey) {
     } else if (imageKey == QLatin1String("WebSite")) {
         DrawWebSite(painter);
     } else if (imageKey == QLatin1String("About")) {
-        DrawLetterInCircle(painter, QStringLiteral("i"), QColor(0x20, 0x60, 0xb0));
+        DrawAbout(painter);
     } else if (imageKey == QLatin1String("Help")) {
-        DrawLetterInCircle(painter, QStringLiteral("?"), QColor(0x20, 0x90, 0x40));
+        DrawHelp(painter);
     }
     return picture;
 }

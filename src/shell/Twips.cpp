@@ -2,7 +2,6 @@
 
 #include <QSize>
 #include <QWidget>
-
 #include <cmath>
 
 namespace quillmark {

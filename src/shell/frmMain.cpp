@@ -28,6 +28,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -244,6 +245,15 @@ void frmMain::Form_Load(StartupData data) {
     ParameterList::ApplyStartupColumnRule(*model_, settings_.Language);
     catalogues_ = std::move(data.Catalogues);
     QCoreApplication::processEvents();
+}
+
+void frmMain::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (!cataloguesScheduled_) {
+        // Read once the window is on the screen, so that nothing of its start waits for them.
+        cataloguesScheduled_ = true;
+        QTimer::singleShot(0, this, [this] { catalogues_.Start(); });
+    }
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -51,7 +51,7 @@ public:
     void Form_KeyUp(int KeyCode, int Shift);
 
     const GlobalSettings& Settings() const { return settings_; }
-    // Waits for the catalogues the first time, if start-up is still reading them.
+    // Waits for the catalogues the first time, if they are still being read.
     const ParamTypeCatalogues& Catalogues() const { return catalogues_.Get(); }
 
     // What closing does once the window is gone; ends the application unless a test says otherwise.
@@ -62,6 +62,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void BuildToolbar();
@@ -90,7 +91,8 @@ private:
     void ShowHelp();
 
     GlobalSettings settings_;
-    mutable PendingCatalogues catalogues_; // read at start-up, joined when first needed
+    mutable PendingCatalogues catalogues_; // read once the window is up, joined when first needed
+    bool cataloguesScheduled_ = false;
     std::function<void()> endApplication_;
     std::function<QDateTime()> clock_;
     Navigator1 Navigator1_;

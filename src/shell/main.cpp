@@ -1,3 +1,4 @@
+#include "shell/FontWarmUp.h"
 #include "shell/ShownProbe.h"
 #include "shell/StartupData.h"
 #include "shell/frmMain.h"
@@ -7,6 +8,7 @@
 
 int main(int argc, char** argv) {
     quillmark::StartupReader settings; // reads while the toolkit starts
+    quillmark::FontWarmUp fonts;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillmark"));
     QApplication::setDesktopFileName(QStringLiteral("quillmark"));
@@ -17,6 +19,7 @@ int main(int argc, char** argv) {
     dialogFont.setStretch(QFont::SemiCondensed);
     QApplication::setFont(dialogFont);
 
+    fonts.Wait(); // the window measures text as it is built
     quillmark::frmMain window;
     window.Form_Load(settings.Take());
     quillmark::InstallShownProbe(window);

@@ -14,8 +14,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QThread>
 #include <QToolBar>
 #include <QToolButton>
+#include <atomic>
 
 using namespace quillmark;
 using quillmark::test::UrlCatcher;
@@ -140,6 +142,39 @@ private slots:
         QCOMPARE(window_->Settings().Language, DevelopmentLanguage::Delphi);
         QCOMPARE(window_->Settings().PersonalName, QStringLiteral("Ann"));
         QCOMPARE(Model()->ColumnCount(), 3);
+    }
+
+    void cataloguesAreReadBesideTheWindowOnceItIsUp() {
+        window_.reset();
+        QThread* const windowThread = QThread::currentThread();
+        std::atomic<int> reads{0};
+        std::atomic<bool> readByTheWindowThread{false};
+        auto read = [&] {
+            readByTheWindowThread = QThread::currentThread() == windowThread;
+            ++reads;
+            ParamTypeCatalogues catalogues;
+            catalogues.ParamTypesVB.Append(QStringLiteral("Widget"));
+            return catalogues;
+        };
+        window_ = std::make_unique<frmMain>();
+        window_->Form_Load({GlobalSettings{}, PendingCatalogues(read)});
+        QCOMPARE(reads.load(), 0); // nothing read before the window is on the screen
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        QTRY_COMPARE(reads.load(), 1);
+        QVERIFY(!readByTheWindowThread);
+        QCOMPARE(window_->Catalogues().ParamTypesVB.Entry(1), QStringLiteral("Widget"));
+        window_->repaint();
+        QCoreApplication::processEvents();
+        QCOMPARE(reads.load(), 1);
+
+        // A window never shown reads them when first asked, once.
+        window_ = std::make_unique<frmMain>();
+        window_->Form_Load({GlobalSettings{}, PendingCatalogues(read)});
+        QCOMPARE(window_->Catalogues().ParamTypesVB.Size(), 1);
+        QCOMPARE(window_->Catalogues().ParamTypesVB.Size(), 1);
+        QCOMPARE(reads.load(), 2);
+        QVERIFY(readByTheWindowThread);
     }
 
     void hotKeysMoveTheFocusAndSelectTheField() {

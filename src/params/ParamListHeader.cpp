@@ -1,0 +1,23 @@
+#include "params/ParamListHeader.h"
+
+#include <QStyleOptionHeader>
+
+namespace quillmark {
+
+ParamListHeader::ParamListHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+QSize ParamListHeader::sectionSizeFromContents(int logicalIndex) const {
+    if (model() == nullptr) {
+        return QHeaderView::sectionSizeFromContents(logicalIndex);
+    }
+    QStyleOptionHeader option;
+    initStyleOption(&option);
+    option.section = logicalIndex;
+    const QVariant font = model()->headerData(logicalIndex, orientation(), Qt::FontRole);
+    option.fontMetrics =
+        font.canConvert<QFont>() ? QFontMetrics(font.value<QFont>()) : fontMetrics();
+    option.text = model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString();
+    return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
+}
+
+} // namespace quillmark
