@@ -4,7 +4,6 @@
 #include "comments/RemarkStyle.h"
 
 #include <QLocale>
-
 #include <algorithm>
 
 namespace quillmark {

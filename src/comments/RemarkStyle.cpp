@@ -4,9 +4,13 @@
 
 namespace quillmark {
 
-QString MainSeparatorRun() { return QString(BlockWidth, u'='); }
+QString MainSeparatorRun() {
+    return QString(BlockWidth, u'=');
+}
 
-QString MinorSeparatorRun() { return QString(BlockWidth, u'-'); }
+QString MinorSeparatorRun() {
+    return QString(BlockWidth, u'-');
+}
 
 QString BeginRemark(DevelopmentLanguage language, const QString& beginFree) {
     switch (language) {

@@ -1,8 +1,8 @@
 #include "params/frmParamAdd.h"
 
 #include "params/ParamTypeCatalogue.h"
-#include "shell/Twips.h"
 #include "settings/SettingsLayout.h"
+#include "shell/Twips.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "settings/frmOptions.h"
 
-#include "shell/Twips.h"
 #include "settings/SettingsLayout.h"
 #include "shell/SelectAllText.h"
+#include "shell/Twips.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>

@@ -1,5 +1,6 @@
-#include "comments/CharacterCount.h"
 #include "comments/RemarkStyle.h"
+
+#include "comments/CharacterCount.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +32,7 @@ TEST(RemarkStyle, RemarkStringsPerLanguage) {
 TEST(RemarkStyle, PadToColumnMakesTheLineWidthPlusOneLong) {
     EXPECT_EQ(PadToColumn(2, u"'"_s), u"  "_s);
     EXPECT_EQ(PadToColumn(2, u"//"_s), u" "_s);
-    EXPECT_EQ(PadToColumn(2, u"REM"_s), u""_s);    // already width + 1 long
+    EXPECT_EQ(PadToColumn(2, u"REM"_s), u""_s);   // already width + 1 long
     EXPECT_EQ(PadToColumn(2, u"REM: "_s), u""_s); // longer: nothing, never negative
     EXPECT_EQ(PadToColumn(6, u""_s), QString(7, u' '));
     EXPECT_EQ(PadToColumn(-5, u""_s), u""_s);
@@ -77,7 +78,8 @@ TEST(RemarkStyle, FinishLineFreeTextMeasuresTheTextAlone) {
 }
 
 TEST(RemarkStyle, SeparatorLines) {
-    EXPECT_EQ(SeparatorLine(MainSeparatorRun(), u"'"_s, u""_s), u"'"_s + QString(72, u'=') + u"\r\n"_s);
+    EXPECT_EQ(SeparatorLine(MainSeparatorRun(), u"'"_s, u""_s),
+              u"'"_s + QString(72, u'=') + u"\r\n"_s);
     EXPECT_EQ(SeparatorLine(MinorSeparatorRun(), u""_s, u"*/"_s), QString(72, u'-') + u"*/\r\n"_s);
 }
 

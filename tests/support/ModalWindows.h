@@ -4,7 +4,6 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
-
 #include <functional>
 #include <memory>
 #include <type_traits>

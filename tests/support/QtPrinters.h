@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-
 #include <ostream>
 
 // Readable GoogleTest failure messages for Qt strings (found by argument-dependent lookup).
