@@ -1,6 +1,5 @@
 #include "shell/ToolbarPictures.h"
 
-#include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -141,30 +140,6 @@ QString ThemeName(const QString& imageKey) {
     return {};
 }
 
-QPixmap DrawnApplicationIcon(int size) {
-    QPixmap picture(size, size);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 64.0, size / 64.0);
-    // A boxed comment block with a quill across it.
-    painter.setPen(QPen(QColor(0x30, 0x40, 0x60), 3));
-    painter.setBrush(QColor(0xf4, 0xf0, 0xe0));
-    painter.drawRoundedRect(QRectF(6, 10, 44, 46), 4, 4);
-    painter.setPen(QPen(QColor(0x70, 0x80, 0x98), 3, Qt::SolidLine, Qt::RoundCap));
-    for (int y = 20; y <= 46; y += 8) {
-        painter.drawLine(14, y, 40, y);
-    }
-    QPainterPath quill;
-    quill.moveTo(58, 4);
-    quill.cubicTo(44, 8, 30, 26, 24, 48);
-    quill.cubicTo(36, 36, 52, 22, 58, 4);
-    painter.setPen(QPen(QColor(0x20, 0x30, 0x50), 1.5));
-    painter.setBrush(QColor(0x30, 0x70, 0xc0));
-    painter.drawPath(quill);
-    return picture;
-}
-
 } // namespace
 
 QIcon ToolbarPicture(const QString& imageKey) {
@@ -177,27 +152,6 @@ QIcon ToolbarPicture(const QString& imageKey) {
         return fallback;
     }
     return QIcon::fromTheme(themeName, fallback);
-}
-
-QIcon ApplicationIcon() {
-    // Window-icon sizes only; launchers take the large sizes from the installed icon theme. Read
-    // as PNG without guessing: left to guess, the toolkit loads every image plugin it has to ask
-    // each whether it knows the file.
-    QIcon icon;
-    for (const int size : {16, 32, 48, 64}) {
-        QImageReader reader(QStringLiteral(":/icons/quillmark-%1.png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        const QImage picture = reader.read();
-        if (!picture.isNull()) {
-            icon.addPixmap(QPixmap::fromImage(picture));
-        }
-    }
-    if (icon.isNull()) {
-        for (const int size : {16, 32, 48, 64}) {
-            icon.addPixmap(DrawnApplicationIcon(size));
-        }
-    }
-    return icon;
 }
 
 } // namespace quillmark

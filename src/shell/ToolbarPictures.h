@@ -10,8 +10,4 @@ namespace quillmark {
 // shows blank buttons.
 QIcon ToolbarPicture(const QString& imageKey);
 
-// The application's own icon: the embedded PNG sizes when the build has them, otherwise a drawn
-// one.
-QIcon ApplicationIcon();
-
 } // namespace quillmark

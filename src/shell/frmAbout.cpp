@@ -1,7 +1,7 @@
 #include "shell/frmAbout.h"
 
 #include "QuillmarkVersion.h"
-#include "shell/ToolbarPictures.h"
+#include "shell/ApplicationIcon.h"
 #include "shell/Twips.h"
 
 #include <QDir>

@@ -9,6 +9,7 @@
 #include "params/ParameterList.h"
 #include "settings/OptionsCommand.h"
 #include "shell/AltChord.h"
+#include "shell/ApplicationIcon.h"
 #include "shell/SelectAllText.h"
 #include "shell/ToolbarKeyboard.h"
 #include "shell/ToolbarPictures.h"

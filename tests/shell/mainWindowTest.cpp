@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFrame>
+#include <QImage>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -100,6 +101,20 @@ private slots:
         QCOMPARE(Focus(), Field("txtSubName"));
         VerifyResetState();
         QCOMPARE(window_->Settings().Language, DevelopmentLanguage::VB);
+    }
+
+    void windowIconIsTheApplicationsOwnPictures() {
+        const QIcon icon = window_->windowIcon();
+        QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
+        for (const int size : {16, 32, 48, 64}) {
+            const QImage expected(
+                QStringLiteral(QUILLMARK_ICON_DIR "/%1x%1/apps/quillmark.png").arg(size));
+            QVERIFY(!expected.isNull());
+            QCOMPARE(icon.pixmap(size, size)
+                         .toImage()
+                         .convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                     expected.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
     }
 
     void toolbarHoldsItsButtonsInOrder() {
