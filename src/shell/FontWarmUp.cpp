@@ -1,19 +1,32 @@
 #include "shell/FontWarmUp.h"
 
+#include <QFontDatabase>
+#include <QStringList>
+#include <system_error>
+
 #if defined(QUILLMARK_HAVE_FONTCONFIG)
 #include <fontconfig/fontconfig.h>
 #endif
 
 namespace quillmark {
 
+namespace {
+
+// Without a thread to spare, the toolkit does the same work itself when it first needs fonts.
+template <typename Work> std::thread StartOrSkip(Work work) {
+    try {
+        return std::thread(work);
+    } catch (const std::system_error&) {
+        return {};
+    }
+}
+
+} // namespace
+
 FontWarmUp::FontWarmUp() {
 #if defined(QUILLMARK_HAVE_FONTCONFIG)
-    try {
-        // Once loaded, the toolkit's own FcInit() finds the configuration in place.
-        loading_ = std::thread([] { FcInit(); });
-    } catch (const std::system_error&) {
-        // No thread to spare: the toolkit loads the configuration itself, as it would anyway.
-    }
+    // Once loaded, the toolkit's own FcInit() finds the configuration in place.
+    working_ = StartOrSkip([] { FcInit(); });
 #endif
 }
 
@@ -21,9 +34,14 @@ FontWarmUp::~FontWarmUp() {
     Wait();
 }
 
+void FontWarmUp::FillDatabase() {
+    Wait();
+    working_ = StartOrSkip([] { QFontDatabase::families(); });
+}
+
 void FontWarmUp::Wait() {
-    if (loading_.joinable()) {
-        loading_.join();
+    if (working_.joinable()) {
+        working_.join();
     }
 }
 

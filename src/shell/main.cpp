@@ -19,9 +19,10 @@ int main(int argc, char** argv) {
     dialogFont.setStretch(QFont::SemiCondensed);
     QApplication::setFont(dialogFont);
 
-    fonts.Wait(); // the window measures text as it is built
+    fonts.FillDatabase();
     quillmark::frmMain window;
     window.Form_Load(settings.Take());
+    fonts.Wait();
     quillmark::InstallShownProbe(window);
     window.show();
     return QApplication::exec();
