@@ -12,18 +12,9 @@ namespace quillmark {
 namespace {
 
 using test::ReadBytes;
-using test::WriteBytes;
 
-class ParamTypeCatalogueTest : public ::testing::Test {
+class ParamTypeCatalogueTest : public test::SettingsFileFixture {
 protected:
-    void SetUp() override {
-        test::ForgetUserSettings(ProfileLocation::DefaultFolder());
-        path_ = ProfileLocation::DefaultFolder() + "/Quillmrk.ini";
-    }
-    void Write(const QByteArray& bytes) {
-        QDir().mkpath(ProfileLocation::DefaultFolder());
-        WriteBytes(path_, bytes);
-    }
     static QStringList Entries(const ParamTypeCatalogue& catalogue) {
         QStringList entries;
         for (qint64 k = 1; k <= catalogue.Size(); ++k) {
@@ -31,8 +22,6 @@ protected:
         }
         return entries;
     }
-
-    QString path_;
 };
 
 TEST_F(ParamTypeCatalogueTest, CountDecidesWhichEntriesAreRead) {

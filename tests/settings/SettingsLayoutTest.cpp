@@ -13,7 +13,6 @@ namespace quillmark {
 namespace {
 
 using test::ReadBytes;
-using test::WriteBytes;
 
 TEST(ReadWholeNumberTest, ReadsTheLeadingNumberOfHandEditedText) {
     const std::pair<const char*, std::int32_t> cases[] = {{"", 0},
@@ -51,19 +50,7 @@ TEST(ReadWholeNumberTest, ReadsTheLeadingNumberOfHandEditedText) {
     }
 }
 
-class SettingsFileTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        test::ForgetUserSettings(ProfileLocation::DefaultFolder());
-        path_ = ProfileLocation::DefaultFolder() + "/Quillmrk.ini";
-    }
-    void Write(const QByteArray& bytes) {
-        QDir().mkpath(ProfileLocation::DefaultFolder());
-        WriteBytes(path_, bytes);
-    }
-
-    QString path_;
-};
+class SettingsFileTest : public test::SettingsFileFixture {};
 
 TEST_F(SettingsFileTest, FirstRunReadsDefaultsAndWritesNothing) {
     const GlobalSettings settings = SettingsLayout::LoadGlobalSettings();
