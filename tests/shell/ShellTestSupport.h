@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/frmMain.h"
 #include "support/IsolatedEnvironment.h"
 #include "support/ModalWindows.h"
 
@@ -39,6 +40,18 @@ inline void WriteSettingsFile(const QByteArray& content) {
 
 inline void RemoveSettingsFile() {
     QFile::remove(SettingsFilePath());
+}
+
+// A fresh main window, as a test starts with it: no settings file, loaded, shown and active.
+// Closing it counts in `endings` instead of ending the test run.
+inline void OpenFreshMainWindow(std::unique_ptr<frmMain>& window, int& endings) {
+    RemoveSettingsFile();
+    endings = 0;
+    window = std::make_unique<frmMain>();
+    window->SetEndApplication([&endings] { ++endings; });
+    window->Form_Load();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
 }
 
 // A named child of a window; a missing one ends the test run at once (every later check of it

@@ -79,15 +79,7 @@ private:
     }
 
 private slots:
-    void init() {
-        test::RemoveSettingsFile();
-        endings_ = 0;
-        window_ = std::make_unique<frmMain>();
-        window_->SetEndApplication([this] { ++endings_; });
-        window_->Form_Load();
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    }
+    void init() { test::OpenFreshMainWindow(window_, endings_); }
 
     void cleanup() { window_.reset(); }
 

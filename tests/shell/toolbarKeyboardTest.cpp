@@ -53,14 +53,8 @@ private:
 
 private slots:
     void init() {
-        test::RemoveSettingsFile();
-        endings_ = 0;
         QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
-        window_ = std::make_unique<frmMain>();
-        window_->SetEndApplication([this] { ++endings_; });
-        window_->Form_Load();
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        test::OpenFreshMainWindow(window_, endings_);
     }
 
     void cleanup() { window_.reset(); }
