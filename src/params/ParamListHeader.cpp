@@ -13,9 +13,9 @@ QSize ParamListHeader::sectionSizeFromContents(int logicalIndex) const {
     QStyleOptionHeader option;
     initStyleOption(&option);
     option.section = logicalIndex;
-    const QVariant font = model()->headerData(logicalIndex, orientation(), Qt::FontRole);
+    const QVariant titleFont = model()->headerData(logicalIndex, orientation(), Qt::FontRole);
     option.fontMetrics =
-        font.canConvert<QFont>() ? QFontMetrics(font.value<QFont>()) : fontMetrics();
+        titleFont.canConvert<QFont>() ? QFontMetrics(titleFont.value<QFont>()) : fontMetrics();
     option.text = model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString();
     return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
 }
