@@ -1,5 +1,7 @@
 #include "settings/ProfileLineCodec.h"
 
+#include <QStringDecoder>
+
 namespace quillmark {
 
 ProfileLineCodec::Encoding ProfileLineCodec::Classify(QByteArrayView bytes) noexcept {
@@ -51,12 +53,17 @@ ProfileLineCodec::Encoding ProfileLineCodec::Classify(QByteArrayView bytes) noex
     return Encoding::Utf8;
 }
 
+QString ProfileLineCodec::DecodeUtf8(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
 QString ProfileLineCodec::Decode(QByteArrayView bytes, bool latin1) {
-    return latin1 ? QString::fromLatin1(bytes) : QString::fromUtf8(bytes);
+    return latin1 ? QString::fromLatin1(bytes) : DecodeUtf8(bytes);
 }
 
 QString ProfileLineCodec::Decode(QByteArrayView bytes, Encoding encoding) {
-    return encoding == Encoding::Utf8 ? QString::fromUtf8(bytes) : QString::fromLatin1(bytes);
+    return encoding == Encoding::Utf8 ? DecodeUtf8(bytes) : QString::fromLatin1(bytes);
 }
 
 QString ProfileLineCodec::Fold(QByteArrayView bytes, Encoding encoding, const QString& decoded) {

@@ -17,6 +17,9 @@ public:
     static bool IsValidUtf8(QByteArrayView bytes) noexcept {
         return Classify(bytes) != Encoding::Latin1;
     }
+    // UTF-8 that keeps a leading U+FEFF: inside a line it is text, not a byte order mark (the
+    // file's own mark is skipped before lines are read). QString::fromUtf8 would drop it.
+    static QString DecodeUtf8(QByteArrayView bytes);
     static QString Decode(QByteArrayView bytes, bool latin1);
     static QString Decode(QByteArrayView bytes, Encoding encoding);
     // The case-folded form names are matched by; for plain ASCII without Unicode's tables.

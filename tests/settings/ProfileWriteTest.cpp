@@ -112,6 +112,19 @@ TEST(ProfileWriterTest, EveryValueReadsBackAndOtherKeysStay) {
     }
 }
 
+TEST(ProfileWriterTest, LeadingByteOrderMarkCharacterSurvivesInNamesAndValues) {
+    // U+FEFF inside a line is text, not a byte order mark: a decoder that drops it at the start of
+    // what it decodes would lose it from the front of a name or value.
+    const QString mark(QChar(0xFEFF));
+    const QByteArray written =
+        ProfileWriter::Apply("", {{mark + "s", mark + "k", mark + "v"}}).Bytes;
+    EXPECT_EQ(ProfileParser::Parse(written).Value(mark + "s", mark + "k"), mark + "v");
+    EXPECT_EQ(ProfileParser::Parse(written).Value("s", "k"), std::nullopt);
+    // At the very start of the file it is a byte order mark, and skipped.
+    EXPECT_EQ(ProfileParser::Parse("\xEF\xBB\xBF[s]\r\nk=v\r\n").Value("s", "k"),
+              QStringLiteral("v"));
+}
+
 TEST(ProfileWriterTest, SectionWithoutKeyIsCreatedOnce) {
     const QByteArray once = ProfileWriter::Apply("", {{"k", std::nullopt, {}}}).Bytes;
     EXPECT_EQ(once, "[k]\r\n");

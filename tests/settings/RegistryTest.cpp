@@ -49,11 +49,13 @@ TEST_F(RegistryTest, TextReadsWithoutItsOuterQuotesOnly) {
     Store("Lone", RegistryType::REG_SZ, "\"\0"_ba);
     Store("Empty", RegistryType::REG_SZ, {});
     Store("NoNul", RegistryType::REG_SZ, "abc");
+    Store("Mark", RegistryType::REG_SZ, "\xEF\xBB\xBFmark\0"_ba); // U+FEFF is text here
     EXPECT_EQ(Read("Quoted"), QStringLiteral("C:\\Program Files"));
     EXPECT_EQ(Read("Open"), QStringLiteral("\"abc"));
     EXPECT_EQ(Read("Lone"), QStringLiteral("\""));
     EXPECT_EQ(Read("Empty"), QString());
     EXPECT_EQ(Read("NoNul"), QStringLiteral("abc"));
+    EXPECT_EQ(Read("Mark"), QChar(0xFEFF) + QStringLiteral("mark"));
 }
 
 TEST_F(RegistryTest, NumbersReadAsDecimalAndOtherTypesAsEmpty) {
