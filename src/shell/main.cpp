@@ -1,3 +1,4 @@
+#include "shell/ApplicationStyle.h"
 #include "shell/FontWarmUp.h"
 #include "shell/ShownProbe.h"
 #include "shell/StartupData.h"
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillmark"));
     QApplication::setDesktopFileName(QStringLiteral("quillmark"));
+    QApplication::setStyle(new quillmark::ApplicationStyle);
     // The windows are laid out in twips for a narrow 8-point dialog font; the desktop's wider
     // default would clip captions such as "Sub/Function Returns:".
     QFont dialogFont = QApplication::font();

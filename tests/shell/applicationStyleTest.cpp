@@ -1,0 +1,128 @@
+#include "shell/ApplicationStyle.h"
+
+#include "shell/ShellTestSupport.h"
+
+#include <QGroupBox>
+#include <QImage>
+#include <QStyleFactory>
+
+using namespace quillmark;
+
+namespace {
+
+// The image format plugins this process has loaded so far.
+QStringList LoadedImagePlugins() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly)) {
+        return {QStringLiteral("/proc/self/maps unreadable")};
+    }
+    QStringList plugins;
+    for (const QByteArray& line : maps.readAll().split('\n')) {
+        if (line.contains("/imageformats/")) {
+            plugins.append(QString::fromLocal8Bit(line.mid(line.lastIndexOf(' ') + 1)));
+        }
+    }
+    plugins.removeDuplicates();
+    return plugins;
+}
+
+QImage GrabGroupBox(QStyle& style, const QString& title, bool checkable) {
+    QGroupBox box(title);
+    box.setCheckable(checkable);
+    box.setStyle(&style);
+    box.resize(161, 65);
+    return box.grab().toImage();
+}
+
+// The largest difference in any channel between two pictures of the same size.
+int LargestDifference(const QImage& first, const QImage& second) {
+    if (first.size() != second.size()) {
+        return 256;
+    }
+    const QImage one = first.convertToFormat(QImage::Format_ARGB32);
+    const QImage other = second.convertToFormat(QImage::Format_ARGB32);
+    int largest = 0;
+    for (int y = 0; y < one.height(); ++y) {
+        for (int x = 0; x < one.width(); ++x) {
+            const QRgb a = one.pixel(x, y);
+            const QRgb b = other.pixel(x, y);
+            largest =
+                std::max({largest, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                          std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+        }
+    }
+    return largest;
+}
+
+bool HasVisiblePixels(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) != 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class ApplicationStyleTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // First: every later test draws Fusion's own pictures, which load the plugins.
+    void theMainWindowStartsWithoutDecodingAPicture() {
+        QApplication::setStyle(new ApplicationStyle(QStyleFactory::create("fusion")));
+        std::unique_ptr<frmMain> window;
+        int endings = 0;
+        test::OpenFreshMainWindow(window, endings);
+        QVERIFY(!window->grab().isNull()); // painted, group boxes and toolbar included
+        QCOMPARE(LoadedImagePlugins(), QStringList());
+    }
+
+    void groupBoxFramesLookAsFusionDrawsThem_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("checkable");
+        QTest::newRow("titled") << QStringLiteral("Comments Type:") << false;
+        QTest::newRow("untitled") << QString() << false;
+        QTest::newRow("checkable") << QString() << true;
+    }
+
+    void groupBoxFramesLookAsFusionDrawsThem() {
+        QFETCH(QString, title);
+        QFETCH(bool, checkable);
+        std::unique_ptr<QStyle> fusion(QStyleFactory::create("fusion"));
+        ApplicationStyle style(QStyleFactory::create("fusion"));
+        // Fusion's picture is blended by scaling; a drawn one differs by rounding only.
+        QCOMPARE_LE(LargestDifference(GrabGroupBox(style, title, checkable),
+                                      GrabGroupBox(*fusion, title, checkable)),
+                    3);
+    }
+
+    void otherStylesAreLeftAsTheyAre() {
+        std::unique_ptr<QStyle> windows(QStyleFactory::create("windows"));
+        ApplicationStyle style(QStyleFactory::create("windows"));
+        const QString title = QStringLiteral("Access:");
+        QCOMPARE(GrabGroupBox(style, title, false), GrabGroupBox(*windows, title, false));
+        const auto overflow = QStyle::SP_ToolBarHorizontalExtensionButton;
+        QCOMPARE(style.standardIcon(overflow).pixmap(16).toImage(),
+                 windows->standardIcon(overflow).pixmap(16).toImage());
+    }
+
+    void theOverflowArrowIsDrawnEachWay() {
+        ApplicationStyle style(QStyleFactory::create("fusion"));
+        const QImage across =
+            style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(16).toImage();
+        const QImage down =
+            style.standardIcon(QStyle::SP_ToolBarVerticalExtensionButton).pixmap(16).toImage();
+        QVERIFY(HasVisiblePixels(across));
+        QVERIFY(HasVisiblePixels(down));
+        QVERIFY(across != down);
+        // The same chevrons turned a quarter, but for the rounding of their soft edges.
+        QCOMPARE_LE(LargestDifference(down, across.transformed(QTransform().rotate(90))), 8);
+    }
+};
+
+QUILLMARK_WINDOW_TEST_MAIN(ApplicationStyleTest)
+#include "applicationStyleTest.moc"
