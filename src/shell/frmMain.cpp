@@ -206,11 +206,6 @@ void frmMain::BuildGeneralPage() {
 void frmMain::BuildParametersPage() {
     QFrame* page = frames[1];
     model_ = new ParamListModel(this);
-    lstParams = new ParamListView(page);
-    lstParams->setObjectName(QStringLiteral("lstParams"));
-    lstParams->SetParamModel(model_);
-    PlaceInTwips(lstParams, 0, 120, 3855, 2415);
-
     cmdParamAdd = new QPushButton(QStringLiteral("&Add"), page);
     cmdParamAdd->setObjectName(QStringLiteral("cmdParamAdd"));
     PlaceInTwips(cmdParamAdd, 3960, 120, 855, 375);
@@ -220,13 +215,29 @@ void frmMain::BuildParametersPage() {
 }
 
 void frmMain::SetTabOrder() {
-    const QList<QWidget*> order = {txtSubName,     txtSubPurpose, txtSubReturns, optSub,
-                                   optFunction,    optProperty,   optGeneral,    optPublic,
-                                   optProtected,   optPrivate,    lstParams,     cmdParamAdd,
-                                   cmdParamRemove, Toolbar1,      TabStrip1};
+    // The parameter list takes its place between optPrivate and cmdParamAdd when it is built.
+    const QList<QWidget*> order = {txtSubName,   txtSubPurpose, txtSubReturns, optSub,
+                                   optFunction,  optProperty,   optGeneral,    optPublic,
+                                   optProtected, optPrivate,    cmdParamAdd,   cmdParamRemove,
+                                   Toolbar1,     TabStrip1};
     for (qsizetype index = 1; index < order.size(); ++index) {
         setTabOrder(order.at(index - 1), order.at(index));
     }
+}
+
+ParamListView& frmMain::ParamList() {
+    if (lstParams == nullptr) {
+        lstParams = new ParamListView(frames[1]);
+        lstParams->setObjectName(QStringLiteral("lstParams"));
+        lstParams->SetParamModel(model_);
+        PlaceInTwips(lstParams, 0, 120, 3855, 2415);
+        setTabOrder(optPrivate, lstParams);
+        setTabOrder(lstParams, cmdParamAdd);
+        if (frames[1]->isVisible()) {
+            lstParams->show(); // a child added to a shown page stays hidden until told
+        }
+    }
+    return *lstParams;
 }
 
 void frmMain::SetEndApplication(std::function<void()> endApplication) {
@@ -250,10 +261,14 @@ void frmMain::Form_Load(StartupData data) {
 
 void frmMain::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    if (!cataloguesScheduled_) {
-        // Read once the window is on the screen, so that nothing of its start waits for them.
-        cataloguesScheduled_ = true;
-        QTimer::singleShot(0, this, [this] { catalogues_.Start(); });
+    if (!painted_) {
+        // The catalogues and the covered page's list: once the window is on the screen, so that
+        // its first showing waits for neither.
+        painted_ = true;
+        QTimer::singleShot(0, this, [this] {
+            catalogues_.Start();
+            ParamList();
+        });
     }
 }
 
@@ -383,6 +398,9 @@ void frmMain::ResetWindow() {
 
 void frmMain::TabStrip1_Click() {
     const int selected = TabStrip1->currentIndex() + 1;
+    if (selected == 2) {
+        ParamList();
+    }
     if (selected == 1 || selected == 2) {
         frames[selected - 1]->raise();
     }
@@ -449,7 +467,7 @@ void frmMain::cmdParamAdd_Click() {
 }
 
 void frmMain::cmdParamRemove_Click() {
-    ParameterList::RemoveSelected(*lstParams);
+    ParameterList::RemoveSelected(ParamList());
 }
 
 void frmMain::ShowOptions() {

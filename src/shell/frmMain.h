@@ -51,6 +51,9 @@ public:
     void Form_KeyUp(int KeyCode, int Shift);
 
     const GlobalSettings& Settings() const { return settings_; }
+    // The parameter list (`lstParams`). It lies on the page that starts covered, so it is built
+    // just after the window is first painted, or here when it is needed before that.
+    ParamListView& ParamList();
     // Waits for the catalogues the first time, if they are still being read.
     const ParamTypeCatalogues& Catalogues() const { return catalogues_.Get(); }
 
@@ -92,7 +95,7 @@ private:
 
     GlobalSettings settings_;
     mutable PendingCatalogues catalogues_; // read once the window is up, joined when first needed
-    bool cataloguesScheduled_ = false;
+    bool painted_ = false;                 // what waits for the first paint has been started
     std::function<void()> endApplication_;
     std::function<QDateTime()> clock_;
     Navigator1 Navigator1_;

@@ -106,7 +106,7 @@ private:
 
     // Each parameter as the entry dialog's OK appends it under the current language.
     void AddParameters(const QList<CommentParameter>& parameters) {
-        ParamListModel* model = Child<ParamListView>("lstParams")->ParamModel();
+        ParamListModel* model = window_->ParamList().ParamModel();
         const bool visualBasic = window_->Settings().Language == DevelopmentLanguage::VB;
         for (const CommentParameter& parameter : parameters) {
             if (visualBasic) {

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFrame>
+#include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
 #include <QMimeData>
@@ -47,7 +48,7 @@ private:
         return test::FindChild<T>(*window_, name);
     }
     QLineEdit* Field(const char* name) const { return Child<QLineEdit>(name); }
-    ParamListModel* Model() const { return Child<ParamListView>("lstParams")->ParamModel(); }
+    ParamListModel* Model() const { return window_->ParamList().ParamModel(); }
     QWidget* Focus() const { return QApplication::focusWidget(); }
     bool FrontPageIs(int index) const {
         // The page in front is the later of the two among the window's children.
@@ -182,6 +183,44 @@ private slots:
         QCOMPARE(window_->Catalogues().ParamTypesVB.Size(), 1);
         QCOMPARE(reads.load(), 2);
         QVERIFY(readByTheWindowThread);
+    }
+
+    void parameterListIsBuiltOnceTheWindowIsUp() {
+        window_ = std::make_unique<frmMain>();
+        window_->Form_Load();
+        QVERIFY(window_->findChild<ParamListView*>("lstParams") == nullptr);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        QTRY_VERIFY(window_->findChild<ParamListView*>("lstParams") != nullptr);
+        auto* list = Child<ParamListView>("lstParams");
+        QCOMPARE(list, &window_->ParamList());
+        QCOMPARE(list->parentWidget(), Child<QFrame>("frames(1)"));
+        QVERIFY(list->isVisible());
+        // The columns the start-up rule left in the model.
+        QCOMPARE(list->header()->count(), list->ParamModel()->ColumnCount());
+        // In the tab order between the last option and Add.
+        QCOMPARE(list->previousInFocusChain(), Child<QRadioButton>("optPrivate"));
+        QWidget* next = list->nextInFocusChain();
+        while (list->isAncestorOf(next)) {
+            next = next->nextInFocusChain();
+        }
+        QCOMPARE(next, Child<QPushButton>("cmdParamAdd"));
+        Child<QTabBar>("TabStrip1")->setCurrentIndex(1);
+        QTRY_COMPARE(Focus(), Child<QPushButton>("cmdParamAdd"));
+        QVERIFY(FrontPageIs(1));
+    }
+
+    void parameterPageWorksBeforeTheListIsBuilt() {
+        // A window not yet painted: Remove and the Parameters tab build the list they act on.
+        window_ = std::make_unique<frmMain>();
+        window_->Form_Load();
+        Child<QPushButton>("cmdParamRemove")->click(); // nothing selected: nothing removed
+        QVERIFY(window_->findChild<ParamListView*>("lstParams") != nullptr);
+
+        window_ = std::make_unique<frmMain>();
+        window_->Form_Load();
+        Child<QTabBar>("TabStrip1")->setCurrentIndex(1);
+        QVERIFY(window_->findChild<ParamListView*>("lstParams") != nullptr);
     }
 
     void hotKeysMoveTheFocusAndSelectTheField() {
