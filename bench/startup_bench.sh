@@ -3,13 +3,16 @@
 # quillmark with settings holding 0 and 100,000 catalogue entries, side by side with a bare Qt
 # Widgets window, all under one Xvfb. Each program reports "shown" itself when
 # QUILLMARK_EXIT_WHEN_SHOWN is set (see src/shell/ShownProbe.h) and exits at once.
-# Usage: bench/startup_bench.sh [build-dir] [runs]   (build the targets quillmark and
+# Usage: bench/startup_bench.sh [build-dir] [runs] [pause]   (build the targets quillmark and
 # quillmark_bare_window first). Start-up times on a shared machine scatter by a third from run to
-# run; the median of 41 or more interleaved runs is steady to a few per cent.
+# run; the median of 41 or more interleaved runs is steady to a few per cent. By default each
+# program starts as the one before exits, while the X server is still tidying up after it; a
+# pause (seconds, say 0.1) lets every start begin on an idle machine instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 runs=${2:-41}
+pause=${3:-0}
 app="$build/bin/quillmark"
 bare="$build/bin/quillmark_bare_window"
 for program in "$app" "$bare"; do
@@ -70,6 +73,7 @@ for config in "${configs[@]}"; do : >"$root/$config.times"; : >"$root/$config.rs
 run_once empty "$bare" >/dev/null # warm the caches once
 for ((i = 0; i < runs; i++)); do # interleaved, so drift hits every program alike
   for config in "${configs[@]}"; do
+    sleep "$pause"
     case $config in
       bare) result=$(run_once empty "$bare") ;;
       app_0) result=$(run_once empty "$app") ;;
@@ -85,7 +89,7 @@ for config in "${configs[@]}"; do
   memory[$config]=$(median <"$root/$config.rss")
 done
 
-printf '\nStart-up to window shown, median of %d runs (Xvfb)\n\n' "$runs"
+printf '\nStart-up to window shown, median of %d runs (Xvfb, %s s apart)\n\n' "$runs" "$pause"
 printf '| %-36s | %10s | %12s | %9s | %9s | %9s |\n' "Program" "start (ms)" "middle half" "vs bare" "RSS (MiB)" "vs bare"
 printf '|%s|%s|%s|%s|%s|%s|\n' "--------------------------------------" "------------" "--------------" "-----------" "-----------" "-----------"
 for config in "${configs[@]}"; do

@@ -7,7 +7,7 @@ namespace quillmark {
 // The desktop's widget style, unchanged but for one thing: under Fusion, the two pictures that
 // Fusion decodes from PNG files while the main window starts (the group box frame and the
 // toolbar's overflow arrow) are drawn instead. The first PNG decoded makes the toolkit load every
-// image format plugin installed, which costs more start-up time than all the window's controls.
+// image format plugin installed: half a megabyte and a millisecond the window can do without.
 class ApplicationStyle : public QProxyStyle {
 public:
     // Over the desktop's default style, or over `base`, which it then owns.
