@@ -73,7 +73,7 @@ for config in "${configs[@]}"; do : >"$root/$config.times"; : >"$root/$config.rs
 run_once empty "$bare" >/dev/null # warm the caches once
 for ((i = 0; i < runs; i++)); do # interleaved, so drift hits every program alike
   for config in "${configs[@]}"; do
-    sleep "$pause"
+    [ "$pause" = 0 ] || sleep "$pause"
     case $config in
       bare) result=$(run_once empty "$bare") ;;
       app_0) result=$(run_once empty "$app") ;;
