@@ -26,12 +26,20 @@ template <typename Work> std::thread StartOrSkip(Work work) {
 FontWarmUp::FontWarmUp() {
 #if defined(QUILLMARK_HAVE_FONTCONFIG)
     // Once loaded, the toolkit's own FcInit() finds the configuration in place.
-    working_ = StartOrSkip([] { FcInit(); });
+    working_ = StartOrSkip([this] {
+        FcInit();
+        stockFamily_ = FontFamilyAlias::ResolveStockFamily();
+    });
 #endif
 }
 
 FontWarmUp::~FontWarmUp() {
     Wait();
+}
+
+QFont FontWarmUp::WithFamilyResolved(const QFont& font) {
+    Wait();
+    return stockFamily_.Apply(font);
 }
 
 void FontWarmUp::FillDatabase() {

@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     QApplication::setStyle(new quillmark::ApplicationStyle);
     // The windows are laid out in twips for a narrow 8-point dialog font; the desktop's wider
     // default would clip captions such as "Sub/Function Returns:".
-    QFont dialogFont = QApplication::font();
+    QFont dialogFont = fonts.WithFamilyResolved(QApplication::font());
     dialogFont.setPointSizeF(8.0);
     dialogFont.setStretch(QFont::SemiCondensed);
     QApplication::setFont(dialogFont);
