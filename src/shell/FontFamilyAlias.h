@@ -8,9 +8,9 @@ namespace quillmark {
 
 // The toolkit's stock font family, "Sans Serif", is no installed font but a name fontconfig maps
 // to the desktop's sans-serif font. A font asking for it makes the toolkit rank every installed
-// font to find the family behind the name: about a millisecond on the main thread as the first
-// text is measured. Looked up beforehand, beside the toolkit's start, the window asks for that
-// family by its own name and gets the same font.
+// font to find the family behind the name, on the main thread as the first text is measured
+// (2.7 million instructions). Looked up beforehand, beside the toolkit's start, the window asks
+// for that family by its own name and gets the same font.
 class FontFamilyAlias {
 public:
     FontFamilyAlias() = default; // resolves nothing: Apply() changes no font
