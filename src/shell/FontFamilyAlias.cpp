@@ -60,15 +60,18 @@ QString FirstFamilyFor(const char* alias) {
 
 FontFamilyAlias FontFamilyAlias::ResolveStockFamily() {
     FontFamilyAlias resolved;
-    resolved.alias_ = QString::fromLatin1(StockFamily);
 #if defined(QUILLMARK_HAVE_FONTCONFIG)
     resolved.family_ = FirstFamilyFor(StockFamily);
 #endif
     return resolved;
 }
 
+QString FontFamilyAlias::Alias() {
+    return QString::fromLatin1(StockFamily);
+}
+
 QFont FontFamilyAlias::Apply(QFont font) const {
-    if (!family_.isEmpty() && font.families() == QStringList{alias_}) {
+    if (!family_.isEmpty() && font.families() == QStringList{Alias()}) {
         font.setFamilies({family_});
     }
     return font;

@@ -23,11 +23,10 @@ public:
     // `font`, asking for the family behind the alias if it asks for the alias itself.
     QFont Apply(QFont font) const;
 
-    const QString& Alias() const { return alias_; }
+    static QString Alias();                           // the stock name
     const QString& Family() const { return family_; } // empty when unresolved
 
 private:
-    QString alias_;
     QString family_;
 };
 
