@@ -3,6 +3,7 @@
 #include "settings/ProfileSyntax.h"
 
 #include <QIODevice>
+#include <algorithm>
 
 namespace quillmark {
 
@@ -62,7 +63,9 @@ public:
         for (;;) {
             const char* data = buffer_.constData();
             const qsizetype size = buffer_.size();
-            qsizetype end = next_;
+            // Bytes already searched hold no line end: a long line is searched once, not again
+            // with each piece.
+            qsizetype end = std::max(next_, searched_);
             while (end < size && data[end] != '\r' && data[end] != '\n') {
                 ++end;
             }
@@ -76,11 +79,13 @@ public:
                 }
                 content = QByteArrayView(data + next_, end - next_);
                 next_ = end + endLength;
+                searched_ = next_;
                 return true;
             }
             if (atEnd_) {
                 return false;
             }
+            searched_ = end - next_; // a CR at the end is looked at again with the next piece
             buffer_.remove(0, next_);
             next_ = 0;
             const QByteArray piece = in_.read(PieceSize);
@@ -98,6 +103,7 @@ private:
     QIODevice& in_;
     QByteArray buffer_;
     qsizetype next_ = 0;
+    qsizetype searched_ = 0; // where the search for the current line's end goes on
     bool atEnd_ = false;
     bool markChecked_ = false;
 };

@@ -83,6 +83,30 @@ TEST(ProfileSectionReadTest, DeviceReadsPieceByPieceAsTheWholeText) {
     EXPECT_EQ(streamed.size(), visitAll(QByteArrayView(file)).size());
 }
 
+// A value longer than many pieces, whose CR LF is cut at the end of a later piece: the read goes
+// on where the last piece's search stopped, so neither the line nor its end may be lost.
+TEST(ProfileSectionReadTest, DeviceReadsALineLongerThanManyPieces) {
+    constexpr qsizetype Piece = 64 * 1024;
+    QByteArray file = "[General]\r\nPersonal Name=";
+    file += QByteArray(5 * Piece - 1 - file.size(), 'n');
+    file += "\r\nComments Type=1\r\nLong=" + QByteArray(3 * Piece, 'x'); // no line end at all
+    ASSERT_EQ(file.mid(5 * Piece - 1, 2), "\r\n");
+
+    QBuffer device(&file);
+    ASSERT_TRUE(device.open(QIODevice::ReadOnly));
+    const std::optional<ProfileSection> section = ProfileParser::ParseSection(device, "General");
+    ASSERT_TRUE(section.has_value());
+    const ProfileSection whole =
+        ProfileParser::ParseSection(QByteArrayView(file), "General").value();
+    ASSERT_EQ(section->Entries.size(), 3);
+    EXPECT_EQ(section->Entries[0].Value, QString(5 * Piece - 1 - 25, u'n'));
+    EXPECT_EQ(section->Entries[1].Value, "1");
+    EXPECT_EQ(section->Entries[2].Value, QString(3 * Piece, u'x'));
+    for (qsizetype k = 0; k < 3; ++k) {
+        EXPECT_EQ(section->Entries[k].Line, whole.Entries[k].Line);
+    }
+}
+
 TEST(ProfileSectionReadTest, OneSectionReadsAsInTheWholeFile) {
     const QByteArray file = "\xEF\xBB\xBFk=0\r\n[a]\r\nx=1\r\n[General]\r\n; note\r\n"
                             "Name = \"Jos\xE9 \"\r\nNAME=2\r\n\r\nLang=1\r\n[b]\r\ny=2\r\n"
