@@ -1,5 +1,6 @@
 #include "settings/ProfileCache.h"
 
+#include "settings/ProfileOpen.h"
 #include "settings/ProfileParser.h"
 
 #include <QFile>
@@ -39,7 +40,7 @@ std::shared_ptr<const ProfileDocument> ProfileCache::Get(const QString& path) {
         }
     }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!OpenProfileToRead(file)) {
         return EmptyDocument();
     }
     // The identity of the open file, not of the path: a replace between the two cannot pair old

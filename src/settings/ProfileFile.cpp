@@ -3,6 +3,7 @@
 #include "settings/ProfileCache.h"
 #include "settings/ProfileLocation.h"
 #include "settings/ProfileLock.h"
+#include "settings/ProfileOpen.h"
 #include "settings/ProfileWriter.h"
 
 #include <QFile>
@@ -16,24 +17,20 @@ ProfileWriteResult Failure(const QString& error) {
     return {false, error};
 }
 
-// A file opened for a lean reader, which reads it a piece at a time (not mapped: a file truncated
-// in place by an editor would crash a reader of a mapping); false for a missing or unreadable file.
-bool OpenToRead(QFile& file) {
-    return !file.fileName().isEmpty() && file.open(QIODevice::ReadOnly);
-}
-
 } // namespace
 
+// The lean readers read the file a piece at a time (not mapped: a file truncated in place by an
+// editor would crash a reader of a mapping).
 std::optional<ProfileSection> ProfileFile::ReadSection(const QString& path,
                                                        const QString& section) {
     QFile file(path);
-    return OpenToRead(file) ? ProfileParser::ParseSection(file, section) : std::nullopt;
+    return OpenProfileToRead(file) ? ProfileParser::ParseSection(file, section) : std::nullopt;
 }
 
 void ProfileFile::VisitSections(const QString& path, const QStringList& sections,
                                 const ProfileParser::KeyVisitor& visit) {
     QFile file(path);
-    if (OpenToRead(file)) {
+    if (OpenProfileToRead(file)) {
         ProfileParser::VisitSections(file, sections, visit);
     }
 }

@@ -7,6 +7,7 @@ target_sources(quillmark_core PRIVATE
     ProfileLineCodec.cpp
     ProfileLocation.cpp
     ProfileLock.cpp
+    ProfileOpen.cpp
     ProfileParser.cpp
     ProfileSyntax.cpp
     ProfileWriter.cpp

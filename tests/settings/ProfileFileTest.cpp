@@ -6,7 +6,11 @@
 #include "support/QtPrinters.h"
 
 #include <QFileInfo>
+#include <chrono>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace quillmark {
 namespace {
@@ -102,6 +106,49 @@ TEST_F(ProfileFileTest, EmptyFileNameReadsDefaultsAndWritesNothing) {
     EXPECT_EQ(ini.GetIniString("s", "k", "d"), QStringLiteral("d"));
     EXPECT_FALSE(ini.SetIniString("s", "k", "v"));
     EXPECT_FALSE(ini.LockProfile().IsLocked());
+}
+
+// A FIFO or a device where the settings file should be: no read waits for a writer that never
+// comes or reads without end, and nothing is written over it.
+TEST_F(ProfileFileTest, FifoOrDeviceInPlaceOfTheFileReadsAsEmpty) {
+    alarm(60); // a read that waited would hold the whole suite: end it instead
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Path()).constData(), 0600), 0);
+    EXPECT_EQ(ini_.GetIniString("s", "k", "none"), QStringLiteral("none"));
+    EXPECT_FALSE(ProfileFile::ReadSection(Path(), "s").has_value());
+    EXPECT_FALSE(ini_.SetIniString("s", "k", "1"));
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(Path()).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+
+    const QString endless = folder_.filePath("Endless.ini");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), endless));
+    EXPECT_TRUE(ProfileFile::Read(endless)->Sections.isEmpty());
+    EXPECT_FALSE(ProfileFile::ReadSection(endless, "s").has_value());
+    alarm(0);
+}
+
+// What a shell hands over for "--settings <(...)": a pipe named /dev/fd/N, whose writer may still
+// be writing; it is read to its end.
+TEST_F(ProfileFileTest, PipeIsReadToItsEnd) {
+    alarm(60);
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    std::thread writer([input = ends[1]] {
+        const QByteArray first = "[s]\r\na=1\r\n";
+        const QByteArray second = "b=2\r\n";
+        EXPECT_EQ(::write(input, first.constData(), first.size()), first.size());
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        EXPECT_EQ(::write(input, second.constData(), second.size()), second.size());
+        ::close(input);
+    });
+    const std::optional<ProfileSection> section =
+        ProfileFile::ReadSection(QStringLiteral("/dev/fd/%1").arg(ends[0]), "s");
+    writer.join();
+    ::close(ends[0]);
+    alarm(0);
+    ASSERT_TRUE(section.has_value());
+    ASSERT_NE(section->Find("b"), nullptr);
+    EXPECT_EQ(section->Find("b")->Value, QStringLiteral("2"));
 }
 
 } // namespace
