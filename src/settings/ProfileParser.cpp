@@ -80,6 +80,9 @@ public:
                 content = QByteArrayView(data + next_, end - next_);
                 next_ = end + endLength;
                 searched_ = next_;
+                // A line that ended within the first three bytes rules out a byte-order mark, and
+                // one later in the file is text, as in the whole-text reader.
+                markChecked_ = true;
                 return true;
             }
             if (atEnd_) {

@@ -1,5 +1,6 @@
 #include "settings/ProfileParser.h"
 #include "support/QtPrinters.h"
+#include "support/TrickleDevice.h"
 
 #include <QBuffer>
 #include <gtest/gtest.h>
@@ -53,6 +54,17 @@ TEST_P(ProfileReadTest, LeanReadersFindWhatTheWholeParseFinds) {
     EXPECT_EQ(entry != nullptr ? std::optional(entry->Value) : std::nullopt, c.Expected);
 }
 
+// Every key line the visitor sees in sections "s" and "t", as "section index, key=value".
+template <typename Source> QList<QByteArray> VisitST(Source&& source) {
+    QList<QByteArray> visits;
+    ProfileParser::VisitSections(
+        source, {"s", "t"}, [&](qsizetype section, const ProfileKeyLine& line) {
+            visits.append(QByteArray::number(section) + line.Key.toByteArray() + "=" +
+                          line.Value.toByteArray());
+        });
+    return visits;
+}
+
 // Read from a device, a large file arrives in pieces: a line, or a CR LF, cut at a piece's end
 // must read as one.
 TEST(ProfileSectionReadTest, DeviceReadsPieceByPieceAsTheWholeText) {
@@ -64,23 +76,32 @@ TEST(ProfileSectionReadTest, DeviceReadsPieceByPieceAsTheWholeText) {
     // A CR LF exactly across the first piece's end (64 KiB).
     file.truncate(60000);
     file += "\nedge=" + QByteArray(65535 - file.size() - 6, 'e') + "\r\n[t]\nlast=1";
-    const auto visitAll = [](auto&& source) {
-        QList<QByteArray> visits;
-        ProfileParser::VisitSections(
-            source, {"s", "t"}, [&](qsizetype section, const ProfileKeyLine& line) {
-                visits.append(QByteArray::number(section) + line.Key.toByteArray() + "=" +
-                              line.Value.toByteArray());
-            });
-        return visits;
-    };
     QBuffer device(&file);
     ASSERT_TRUE(device.open(QIODevice::ReadOnly));
-    const QList<QByteArray> streamed = visitAll(device);
-    EXPECT_EQ(streamed, visitAll(QByteArrayView(file)));
+    const QList<QByteArray> streamed = VisitST(device);
+    EXPECT_EQ(streamed, VisitST(QByteArrayView(file)));
     EXPECT_EQ(streamed.back(), "1last=1");
     EXPECT_EQ(streamed.front(), "0k0=");
     EXPECT_EQ(file.mid(65535, 2), "\r\n");
-    EXPECT_EQ(streamed.size(), visitAll(QByteArrayView(file)).size());
+}
+
+// A device may hand over a few bytes a read, as a pipe does: lines, CR LF pairs and the
+// byte-order mark cut anywhere read as in the whole text, and the mark's bytes at the start of a
+// later line are text.
+TEST(ProfileSectionReadTest, DeviceReadingAFewBytesAtATimeReadsAsTheWholeText) {
+    const QByteArray files[] = {
+        "\xEF\xBB\xBF[s]\r\nk=1\r\n\r[t]\rj=2\n",
+        "\n\xEF\xBB\xBF[t]\r\nz=9\r\n[s]\r\nb=2",
+        "a\r\xEF\xBB\xBF[s]\nk=3\r",
+    };
+    for (const QByteArray& file : files) {
+        for (const char* steps : {"", "\x01", "\x02\x05", "\x0f\x03"}) {
+            test::TrickleDevice device(file, steps);
+            EXPECT_EQ(VisitST(device), VisitST(QByteArrayView(file)))
+                << file.toHex().constData() << " in reads of "
+                << QByteArray(steps).toHex().constData();
+        }
+    }
 }
 
 // A value longer than many pieces, whose CR LF is cut at the end of a later piece: the read goes
