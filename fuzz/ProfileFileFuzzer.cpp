@@ -1,5 +1,6 @@
 // Arbitrary profile file bytes, and an edit drawn from the same input: reading never crashes, a
 // written value reads back as written, and no other key changes. A refused edit leaves every byte.
+#include "FuzzInput.h"
 #include "settings/ProfileParser.h"
 #include "settings/ProfileWriter.h"
 
@@ -7,9 +8,9 @@
 #include <QMap>
 #include <QPair>
 #include <cstdint>
-#include <cstdlib>
 
 using namespace quillmark;
+using fuzz::Check;
 
 namespace {
 
@@ -26,31 +27,13 @@ Snapshot Read(const ProfileDocument& document) {
     return values;
 }
 
-// Takes a field of the input: a length byte, then that many bytes (decoded as UTF-8).
-QString TakeField(QByteArrayView& input) {
-    if (input.isEmpty()) {
-        return {};
-    }
-    const auto length =
-        std::min<qsizetype>(static_cast<unsigned char>(input.front()) % 32, input.size() - 1);
-    const QString field = QString::fromUtf8(input.sliced(1, length));
-    input = input.sliced(1 + length);
-    return field;
-}
-
-void Check(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     QByteArrayView input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const QString section = TakeField(input);
-    const QString key = TakeField(input);
-    const QString value = TakeField(input);
+    const QString section = QString::fromUtf8(fuzz::TakeField(input, 32));
+    const QString key = QString::fromUtf8(fuzz::TakeField(input, 32));
+    const QString value = QString::fromUtf8(fuzz::TakeField(input, 32));
     const QByteArray file = input.toByteArray();
 
     const ProfileDocument before = ProfileParser::Parse(file);

@@ -1,1 +1,3 @@
-quillmark_add_fuzzer(profile_file_fuzzer ProfileFileFuzzer.cpp)
+quillmark_add_fuzzer(profile_file_fuzzer ProfileFileFuzzer.cpp DICT profile.dict)
+quillmark_add_fuzzer(profile_stream_fuzzer ProfileStreamFuzzer.cpp DICT profile.dict)
+target_include_directories(profile_stream_fuzzer PRIVATE ${PROJECT_SOURCE_DIR}/tests)

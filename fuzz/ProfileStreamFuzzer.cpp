@@ -1,0 +1,73 @@
+// Arbitrary profile file bytes read from a device that hands them over a few bytes at a time: the
+// piece-by-piece readers see exactly what the whole-text readers see, wherever a line, a CR LF or
+// the byte-order mark is cut.
+#include "FuzzInput.h"
+#include "settings/ProfileParser.h"
+#include "support/TrickleDevice.h"
+
+#include <QByteArray>
+#include <QList>
+#include <cstdint>
+#include <optional>
+
+using namespace quillmark;
+using fuzz::Check;
+using test::TrickleDevice;
+
+namespace {
+
+QList<QByteArray> Visits(auto&& source, const QStringList& sections) {
+    QList<QByteArray> visits;
+    ProfileParser::VisitSections(
+        source, sections, [&visits](qsizetype section, const ProfileKeyLine& line) {
+            visits.append(QByteArray::number(section) + ':' + line.Key.toByteArray() + '=' +
+                          line.Value.toByteArray());
+        });
+    return visits;
+}
+
+bool SameSection(const std::optional<ProfileSection>& a, const std::optional<ProfileSection>& b) {
+    if (a.has_value() != b.has_value()) {
+        return false;
+    }
+    if (!a) {
+        return true;
+    }
+    if (a->Name != b->Name || a->HeaderLine != b->HeaderLine ||
+        a->LastEntryLine != b->LastEntryLine || a->Entries.size() != b->Entries.size()) {
+        return false;
+    }
+    for (qsizetype k = 0; k < a->Entries.size(); ++k) {
+        const ProfileEntry& x = a->Entries[k];
+        const ProfileEntry& y = b->Entries[k];
+        if (x.Key != y.Key || x.Value != y.Value || x.Line != y.Line ||
+            x.ValueStart != y.ValueStart || x.Latin1 != y.Latin1) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+// Input: a length byte, that many read steps for the device, then the file. The sections compared
+// are every section the whole-file reader finds, so no name has to be guessed.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    QByteArrayView input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QByteArray steps = fuzz::TakeField(input, 16).toByteArray();
+    const QByteArray file = input.toByteArray();
+
+    QStringList sections;
+    for (const ProfileSection& section : ProfileParser::Parse(file).Sections) {
+        sections.append(section.Name);
+    }
+    sections.append(QStringLiteral("absent"));
+    for (const QString& section : sections.mid(0, 4)) {
+        TrickleDevice device(file, steps);
+        Check(SameSection(ProfileParser::ParseSection(device, section),
+                          ProfileParser::ParseSection(QByteArrayView(file), section)));
+    }
+    TrickleDevice device(file, steps);
+    Check(Visits(device, sections) == Visits(QByteArrayView(file), sections));
+    return 0;
+}
