@@ -1,6 +1,6 @@
 // Arbitrary profile file bytes read from a device that hands them over a few bytes at a time: the
 // piece-by-piece readers see exactly what the whole-text readers see, wherever a line, a CR LF or
-// the byte-order mark is cut.
+// the byte-order mark is cut; and reading one section finds it as reading the whole file does.
 #include "FuzzInput.h"
 #include "settings/ProfileParser.h"
 #include "support/TrickleDevice.h"
@@ -57,15 +57,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray steps = fuzz::TakeField(input, 16).toByteArray();
     const QByteArray file = input.toByteArray();
 
+    const ProfileDocument whole = ProfileParser::Parse(file);
     QStringList sections;
-    for (const ProfileSection& section : ProfileParser::Parse(file).Sections) {
+    for (const ProfileSection& section : whole.Sections) {
         sections.append(section.Name);
     }
     sections.append(QStringLiteral("absent"));
     for (const QString& section : sections.mid(0, 4)) {
+        const std::optional<ProfileSection> fromText =
+            ProfileParser::ParseSection(QByteArrayView(file), section);
+        const ProfileSection* inDocument = whole.FindSection(section);
+        Check(SameSection(fromText,
+                          inDocument != nullptr ? std::optional(*inDocument) : std::nullopt));
         TrickleDevice device(file, steps);
-        Check(SameSection(ProfileParser::ParseSection(device, section),
-                          ProfileParser::ParseSection(QByteArrayView(file), section)));
+        Check(SameSection(ProfileParser::ParseSection(device, section), fromText));
     }
     TrickleDevice device(file, steps);
     Check(Visits(device, sections) == Visits(QByteArrayView(file), sections));
