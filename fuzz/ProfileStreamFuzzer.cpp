@@ -4,9 +4,9 @@
 #include "FuzzInput.h"
 #include "settings/ProfileParser.h"
 #include "support/TrickleDevice.h"
+#include "support/VisitedKeyLines.h"
 
 #include <QByteArray>
-#include <QList>
 #include <cstdint>
 #include <optional>
 
@@ -15,16 +15,6 @@ using fuzz::Check;
 using test::TrickleDevice;
 
 namespace {
-
-QList<QByteArray> Visits(auto&& source, const QStringList& sections) {
-    QList<QByteArray> visits;
-    ProfileParser::VisitSections(
-        source, sections, [&visits](qsizetype section, const ProfileKeyLine& line) {
-            visits.append(QByteArray::number(section) + ':' + line.Key.toByteArray() + '=' +
-                          line.Value.toByteArray());
-        });
-    return visits;
-}
 
 bool SameSection(const std::optional<ProfileSection>& a, const std::optional<ProfileSection>& b) {
     if (a.has_value() != b.has_value()) {
@@ -73,6 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(SameSection(ProfileParser::ParseSection(device, section), fromText));
     }
     TrickleDevice device(file, steps);
-    Check(Visits(device, sections) == Visits(QByteArrayView(file), sections));
+    Check(test::VisitedKeyLines(device, sections) ==
+          test::VisitedKeyLines(QByteArrayView(file), sections));
     return 0;
 }

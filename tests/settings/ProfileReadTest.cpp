@@ -1,6 +1,7 @@
 #include "settings/ProfileParser.h"
 #include "support/QtPrinters.h"
 #include "support/TrickleDevice.h"
+#include "support/VisitedKeyLines.h"
 
 #include <QBuffer>
 #include <gtest/gtest.h>
@@ -54,15 +55,9 @@ TEST_P(ProfileReadTest, LeanReadersFindWhatTheWholeParseFinds) {
     EXPECT_EQ(entry != nullptr ? std::optional(entry->Value) : std::nullopt, c.Expected);
 }
 
-// Every key line the visitor sees in sections "s" and "t", as "section index, key=value".
+// Every key line the visitor sees in sections "s" and "t".
 template <typename Source> QList<QByteArray> VisitST(Source&& source) {
-    QList<QByteArray> visits;
-    ProfileParser::VisitSections(
-        source, {"s", "t"}, [&](qsizetype section, const ProfileKeyLine& line) {
-            visits.append(QByteArray::number(section) + line.Key.toByteArray() + "=" +
-                          line.Value.toByteArray());
-        });
-    return visits;
+    return test::VisitedKeyLines(source, {"s", "t"});
 }
 
 // Read from a device, a large file arrives in pieces: a line, or a CR LF, cut at a piece's end
