@@ -1,13 +1,17 @@
 #pragma once
 
 #include <QIcon>
+#include <QSize>
 #include <QString>
 
 namespace quillmark {
 
+// The image list's picture size.
+inline constexpr QSize ToolbarPictureSize(36, 35);
+
 // The toolbar's pictures by image key ("Exit", "Copy", "Options", "WebSite", "About", "Help"):
-// the desktop theme's icon when it has one, otherwise a picture drawn here, so the toolbar never
-// shows blank buttons.
+// the desktop theme's icon when it has one, otherwise a picture of the program's own (see
+// ToolbarDrawings.h), so the toolbar never shows blank buttons. An unknown key gives a blank one.
 QIcon ToolbarPicture(const QString& imageKey);
 
 } // namespace quillmark

@@ -143,7 +143,7 @@ void frmMain::BuildToolbar() {
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
     Toolbar1->setMovable(false);
     Toolbar1->setFloatable(false);
-    Toolbar1->setIconSize(QSize(36, 35));
+    Toolbar1->setIconSize(ToolbarPictureSize);
     Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
     PlaceInTwips(Toolbar1, 0, 0, 5310, 705);
 

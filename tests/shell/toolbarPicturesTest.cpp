@@ -1,0 +1,101 @@
+// The toolbar's pictures: the program's own, carried as pixels, must be the drawings exactly, and
+// a desktop theme's icon takes their place where the theme has one.
+#include "shell/ToolbarDrawings.h"
+#include "shell/ToolbarPictures.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quillmark;
+
+namespace {
+
+QImage PictureOf(const QIcon& icon) {
+    return icon.pixmap(ToolbarPictureSize)
+        .toImage()
+        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+bool IsBlank(const QImage& picture) {
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if (qAlpha(picture.pixel(x, y)) != 0) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// An icon theme with one picture, `name`, filled with `colour`.
+bool WriteTheme(const QString& root, const QString& name, const QColor& colour) {
+    const QString folder = root + QStringLiteral("/quillmark-test/36x36/actions");
+    QFile index(root + QStringLiteral("/quillmark-test/index.theme"));
+    if (!QDir().mkpath(folder) || !index.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    index.write("[Icon Theme]\nName=Quillmark test\nDirectories=36x36/actions\n\n"
+                "[36x36/actions]\nSize=36\nType=Fixed\n");
+    QImage picture(36, 36, QImage::Format_ARGB32);
+    picture.fill(colour);
+    return picture.save(folder + QLatin1Char('/') + name + QStringLiteral(".png"), "png");
+}
+
+} // namespace
+
+class ToolbarPicturesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        // "hicolor" holds no action icons: the toolbar takes its own pictures.
+        QIcon::setThemeName(QStringLiteral("hicolor"));
+    }
+
+    void ownPicturesAreTheDrawingsPixelForPixel() {
+        const QStringList keys = ToolbarDrawingKeys();
+        QCOMPARE(keys, (QStringList{"Exit", "Copy", "Options", "WebSite", "About", "Help"}));
+        QList<QImage> seen;
+        for (const QString& key : keys) {
+            const QImage carried = PictureOf(ToolbarPicture(key));
+            const QImage drawn = DrawToolbarPicture(key);
+            QCOMPARE(carried.size(), ToolbarPictureSize);
+            QVERIFY2(carried == drawn, qPrintable(key));
+            QVERIFY2(!IsBlank(carried), qPrintable(key));
+            QVERIFY2(!seen.contains(carried), qPrintable(key + " repeats another picture"));
+            seen << carried;
+        }
+    }
+
+    void anUnknownKeyGivesABlankPicture() {
+        for (const QString& key : {QStringLiteral("Nothing"), QString(), QStringLiteral("exit")}) {
+            const QImage picture = PictureOf(ToolbarPicture(key));
+            QCOMPARE(picture.size(), ToolbarPictureSize);
+            QVERIFY2(IsBlank(picture), qPrintable(key));
+            QVERIFY(IsBlank(DrawToolbarPicture(key)));
+        }
+    }
+
+    void aDesktopThemeIconIsTakenWhereTheThemeHasOne() {
+        QTemporaryDir themes;
+        QVERIFY(themes.isValid());
+        QVERIFY(WriteTheme(themes.path(), QStringLiteral("edit-copy"), Qt::red));
+        const QStringList searchPaths = QIcon::themeSearchPaths();
+        QIcon::setThemeSearchPaths({themes.path()});
+        QIcon::setThemeName(QStringLiteral("quillmark-test"));
+
+        const QImage copy = PictureOf(ToolbarPicture(QStringLiteral("Copy")));
+        QCOMPARE(copy.pixelColor(18, 17), QColor(Qt::red));
+        // The theme has no "help-contents": the program's own picture stands in.
+        QCOMPARE(PictureOf(ToolbarPicture(QStringLiteral("Help"))),
+                 DrawToolbarPicture(QStringLiteral("Help")));
+
+        QIcon::setThemeSearchPaths(searchPaths);
+    }
+};
+
+QTEST_MAIN(ToolbarPicturesTest)
+#include "toolbarPicturesTest.moc"
