@@ -76,7 +76,8 @@ int main(int argc, char** argv) {
                  arrays + "constexpr PicturePixels Pictures[] = {\n" + table +
                  "};\n\n} // namespace\n\n"
                  "std::span<const PicturePixels> " +
-                 QByteArray(argv[2]) + "() {\n    return Pictures;\n}\n\n} // namespace quillmark\n");
+                 QByteArray(argv[2]) +
+                 "() {\n    return Pictures;\n}\n\n} // namespace quillmark\n");
     if (!output.commit()) {
         std::fprintf(stderr, "quillmark_embed_pictures: cannot write %s\n", argv[1]);
         return 1;

@@ -93,7 +93,7 @@ void DrawHelp(QPainter& painter) {
 
 QStringList ToolbarDrawingKeys() {
     return {QStringLiteral("Exit"),    QStringLiteral("Copy"),  QStringLiteral("Options"),
-             QStringLiteral("WebSite"), QStringLiteral("About"), QStringLiteral("Help")};
+            QStringLiteral("WebSite"), QStringLiteral("About"), QStringLiteral("Help")};
 }
 
 QImage DrawToolbarPicture(const QString& imageKey) {

@@ -1,12 +1,14 @@
 #include "shell/ApplicationStyle.h"
 
 #include "shell/ShellTestSupport.h"
+#include "support/VisiblePixels.h"
 
 #include <QGroupBox>
 #include <QImage>
 #include <QStyleFactory>
 
 using namespace quillmark;
+using quillmark::test::HasVisiblePixels;
 
 namespace {
 
@@ -52,17 +54,6 @@ int LargestDifference(const QImage& first, const QImage& second) {
         }
     }
     return largest;
-}
-
-bool HasVisiblePixels(const QImage& image) {
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(image.pixel(x, y)) != 0) {
-                return true;
-            }
-        }
-    }
-    return false;
 }
 
 } // namespace

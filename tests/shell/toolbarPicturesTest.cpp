@@ -1,7 +1,9 @@
 // The toolbar's pictures: the program's own, carried as pixels, must be the drawings exactly, and
 // a desktop theme's icon takes their place where the theme has one.
-#include "shell/ToolbarDrawings.h"
 #include "shell/ToolbarPictures.h"
+
+#include "shell/ToolbarDrawings.h"
+#include "support/VisiblePixels.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,6 +12,7 @@
 #include <QTest>
 
 using namespace quillmark;
+using quillmark::test::HasVisiblePixels;
 
 namespace {
 
@@ -17,17 +20,6 @@ QImage PictureOf(const QIcon& icon) {
     return icon.pixmap(ToolbarPictureSize)
         .toImage()
         .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
-
-bool IsBlank(const QImage& picture) {
-    for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-            if (qAlpha(picture.pixel(x, y)) != 0) {
-                return false;
-            }
-        }
-    }
-    return true;
 }
 
 // An icon theme with one picture, `name`, filled with `colour`.
@@ -64,7 +56,7 @@ private slots:
             const QImage drawn = DrawToolbarPicture(key);
             QCOMPARE(carried.size(), ToolbarPictureSize);
             QVERIFY2(carried == drawn, qPrintable(key));
-            QVERIFY2(!IsBlank(carried), qPrintable(key));
+            QVERIFY2(HasVisiblePixels(carried), qPrintable(key));
             QVERIFY2(!seen.contains(carried), qPrintable(key + " repeats another picture"));
             seen << carried;
         }
@@ -74,8 +66,8 @@ private slots:
         for (const QString& key : {QStringLiteral("Nothing"), QString(), QStringLiteral("exit")}) {
             const QImage picture = PictureOf(ToolbarPicture(key));
             QCOMPARE(picture.size(), ToolbarPictureSize);
-            QVERIFY2(IsBlank(picture), qPrintable(key));
-            QVERIFY(IsBlank(DrawToolbarPicture(key)));
+            QVERIFY2(!HasVisiblePixels(picture), qPrintable(key));
+            QVERIFY(!HasVisiblePixels(DrawToolbarPicture(key)));
         }
     }
 
