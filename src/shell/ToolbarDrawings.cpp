@@ -114,6 +114,7 @@ QImage DrawToolbarPicture(const QString& imageKey) {
     } else if (imageKey == QLatin1String("Help")) {
         DrawHelp(painter);
     }
+    painter.end();
     return picture;
 }
 
