@@ -62,8 +62,8 @@ void DrawWebSite(QPainter& painter) {
     painter.drawLine(QPointF(4, 17.5), QPointF(32, 17.5));
 }
 
-// White marks on a coloured disc, drawn as shapes: a letter would need a second, bold font loaded
-// at start-up for two pictures.
+// White marks on a coloured disc, drawn as shapes: a letter would depend on the fonts of the
+// machine the program is built on.
 void DrawDisc(QPainter& painter, const QColor& colour) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
@@ -89,32 +89,35 @@ void DrawHelp(QPainter& painter) {
     painter.drawPath(hook);
 }
 
+// The pictures in toolbar order, by image key.
+struct Drawing {
+    const char* Key;
+    void (*Draw)(QPainter&);
+};
+constexpr Drawing Drawings[] = {{"Exit", DrawExit},       {"Copy", DrawCopy},
+                                {"Options", DrawOptions}, {"WebSite", DrawWebSite},
+                                {"About", DrawAbout},     {"Help", DrawHelp}};
+
 } // namespace
 
 QStringList ToolbarDrawingKeys() {
-    return {QStringLiteral("Exit"),    QStringLiteral("Copy"),  QStringLiteral("Options"),
-            QStringLiteral("WebSite"), QStringLiteral("About"), QStringLiteral("Help")};
+    QStringList keys;
+    for (const Drawing& drawing : Drawings) {
+        keys << QString::fromLatin1(drawing.Key);
+    }
+    return keys;
 }
 
 QImage DrawToolbarPicture(const QString& imageKey) {
     QImage picture(ToolbarPictureSize, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    if (imageKey == QLatin1String("Exit")) {
-        DrawExit(painter);
-    } else if (imageKey == QLatin1String("Copy")) {
-        DrawCopy(painter);
-    } else if (imageKey == QLatin1String("Options")) {
-        DrawOptions(painter);
-    } else if (imageKey == QLatin1String("WebSite")) {
-        DrawWebSite(painter);
-    } else if (imageKey == QLatin1String("About")) {
-        DrawAbout(painter);
-    } else if (imageKey == QLatin1String("Help")) {
-        DrawHelp(painter);
+    for (const Drawing& drawing : Drawings) {
+        if (imageKey == QLatin1String(drawing.Key)) {
+            QPainter painter(&picture);
+            painter.setRenderHint(QPainter::Antialiasing);
+            drawing.Draw(painter);
+        }
     }
-    painter.end();
     return picture;
 }
 
