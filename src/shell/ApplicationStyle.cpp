@@ -14,6 +14,21 @@ namespace {
 // Fusion's gap between a group box's title and the top of its frame.
 constexpr int GroupBoxTopMargin = 3;
 
+// The raster engine hands a translucent fill of 96 rows or more to a pool of threads and waits for
+// them, and its line stroker hands over each pixel of a translucent line as a separate span. For
+// a frame one pixel wide, waking the pool costs far more than the pixels, and the first time it
+// starts the pool's threads (about half a millisecond of the main window's first paint). So the
+// frame is filled as rectangles, in runs short enough to stay on this thread.
+constexpr int RowsPerFill = 64;
+
+void FillInRuns(QPainter& painter, const QRect& area, const QColor& color) {
+    for (int top = area.top(); top <= area.bottom(); top += RowsPerFill) {
+        painter.fillRect(
+            QRect(area.left(), top, area.width(), qMin(RowsPerFill, area.bottom() - top + 1)),
+            color);
+    }
+}
+
 // Fusion's group box picture, drawn: a one-pixel grey border with softened corners round a faint
 // shadow, on a transparent first row and column.
 void DrawGroupBoxFrame(QPainter& painter, const QRect& frame) {
@@ -25,18 +40,21 @@ void DrawGroupBoxFrame(QPainter& painter, const QRect& frame) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
     const QRect inside = box.adjusted(1, 1, -1, -1);
-    painter.fillRect(inside, QColor(0, 0, 0, 3));
-    // Lines along the four sides of a rectangle, short of its corners by `skip` pixels.
-    const auto drawSides = [&painter](const QRect& rect, int skip) {
-        painter.drawLine(rect.left() + skip, rect.top(), rect.right() - skip, rect.top());
-        painter.drawLine(rect.left() + skip, rect.bottom(), rect.right() - skip, rect.bottom());
-        painter.drawLine(rect.left(), rect.top() + skip, rect.left(), rect.bottom() - skip);
-        painter.drawLine(rect.right(), rect.top() + skip, rect.right(), rect.bottom() - skip);
+    FillInRuns(painter, inside, QColor(0, 0, 0, 3));
+    // The four sides of a rectangle, short of its corners by `skip` pixels.
+    const auto drawSides = [&painter](const QRect& rect, int skip, const QColor& color) {
+        const int left = rect.left() + skip;
+        const int right = rect.right() - skip;
+        const int top = rect.top() + skip;
+        const int bottom = rect.bottom() - skip;
+        FillInRuns(painter, QRect(QPoint(left, rect.top()), QPoint(right, rect.top())), color);
+        FillInRuns(painter, QRect(QPoint(left, rect.bottom()), QPoint(right, rect.bottom())),
+                   color);
+        FillInRuns(painter, QRect(QPoint(rect.left(), top), QPoint(rect.left(), bottom)), color);
+        FillInRuns(painter, QRect(QPoint(rect.right(), top), QPoint(rect.right(), bottom)), color);
     };
-    painter.setPen(QColor(0, 0, 0, 5));
-    drawSides(inside, 1);
-    painter.setPen(QColor(0x70, 0x70, 0x70, 0x33));
-    drawSides(box, 2);
+    drawSides(inside, 1, QColor(0, 0, 0, 5));
+    drawSides(box, 2, QColor(0x70, 0x70, 0x70, 0x33));
     // The corners: faint outside, darker where the border turns, a shadow inside.
     const QPoint corners[] = {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()};
     for (const QPoint& corner : corners) {

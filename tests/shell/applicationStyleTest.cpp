@@ -3,6 +3,8 @@
 #include "shell/ShellTestSupport.h"
 #include "support/VisiblePixels.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QImage>
 #include <QStyleFactory>
@@ -28,11 +30,23 @@ QStringList LoadedImagePlugins() {
     return plugins;
 }
 
-QImage GrabGroupBox(QStyle& style, const QString& title, bool checkable) {
+// The threads of this process that belong to a Qt thread pool.
+int PooledThreads() {
+    int pooled = 0;
+    for (const QString& thread : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs)) {
+        QFile name(QStringLiteral("/proc/self/task/%1/comm").arg(thread));
+        if (name.open(QIODevice::ReadOnly) && name.readAll().startsWith("Thread (pooled)")) {
+            ++pooled;
+        }
+    }
+    return pooled;
+}
+
+QImage GrabGroupBox(QStyle& style, const QString& title, bool checkable, int height = 65) {
     QGroupBox box(title);
     box.setCheckable(checkable);
     box.setStyle(&style);
-    box.resize(161, 65);
+    box.resize(161, height);
     return box.grab().toImage();
 }
 
@@ -70,24 +84,30 @@ private slots:
         test::OpenFreshMainWindow(window, endings);
         QVERIFY(!window->grab().isNull()); // painted, group boxes and toolbar included
         QCOMPARE(LoadedImagePlugins(), QStringList());
+        // Nor does the first paint wake the painter's thread pool to draw one-pixel frames.
+        QCOMPARE(PooledThreads(), 0);
     }
 
     void groupBoxFramesLookAsFusionDrawsThem_data() {
         QTest::addColumn<QString>("title");
         QTest::addColumn<bool>("checkable");
-        QTest::newRow("titled") << QStringLiteral("Comments Type:") << false;
-        QTest::newRow("untitled") << QString() << false;
-        QTest::newRow("checkable") << QString() << true;
+        QTest::addColumn<int>("height");
+        QTest::newRow("titled") << QStringLiteral("Comments Type:") << false << 65;
+        QTest::newRow("untitled") << QString() << false << 65;
+        QTest::newRow("checkable") << QString() << true << 65;
+        // Sides drawn in several runs must join without a gap or a doubled pixel.
+        QTest::newRow("tall") << QStringLiteral("Parameters:") << false << 300;
     }
 
     void groupBoxFramesLookAsFusionDrawsThem() {
         QFETCH(QString, title);
         QFETCH(bool, checkable);
+        QFETCH(int, height);
         std::unique_ptr<QStyle> fusion(QStyleFactory::create("fusion"));
         ApplicationStyle style(QStyleFactory::create("fusion"));
         // Fusion's picture is blended by scaling; a drawn one differs by rounding only.
-        QCOMPARE_LE(LargestDifference(GrabGroupBox(style, title, checkable),
-                                      GrabGroupBox(*fusion, title, checkable)),
+        QCOMPARE_LE(LargestDifference(GrabGroupBox(style, title, checkable, height),
+                                      GrabGroupBox(*fusion, title, checkable, height)),
                     3);
     }
 
