@@ -2,7 +2,9 @@
 
 #include <QFontDatabase>
 #include <QStringList>
+#include <sys/resource.h>
 #include <system_error>
+#include <unistd.h>
 
 #if defined(QUILLMARK_HAVE_FONTCONFIG)
 #include <fontconfig/fontconfig.h>
@@ -21,35 +23,57 @@ template <typename Work> std::thread StartOrSkip(Work work) {
     }
 }
 
+// Linux keeps a nice value per thread. Lowering it needs no privilege; nothing raises it again.
+void LowerThisThreadsPriority() {
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
+}
+
 } // namespace
 
 FontWarmUp::FontWarmUp() {
 #if defined(QUILLMARK_HAVE_FONTCONFIG)
     // Once loaded, the toolkit's own FcInit() finds the configuration in place.
-    working_ = StartOrSkip([this] {
+    Configure([] {
         FcInit();
-        stockFamily_ = FontFamilyAlias::ResolveStockFamily();
+        return FontFamilyAlias::ResolveStockFamily();
     });
 #endif
 }
 
-FontWarmUp::~FontWarmUp() {
-    Wait();
+FontWarmUp::FontWarmUp(std::function<FontFamilyAlias()> configure) {
+    Configure(configure);
 }
 
-QFont FontWarmUp::WithFamilyResolved(const QFont& font) {
+void FontWarmUp::Configure(const std::function<FontFamilyAlias()>& configure) {
+    configuring_ = StartOrSkip([this, configure] {
+        LowerThisThreadsPriority();
+        stockFamily_ = configure();
+        resolved_.store(true, std::memory_order_release);
+    });
+}
+
+FontWarmUp::~FontWarmUp() {
     Wait();
+    if (configuring_.joinable()) {
+        configuring_.join();
+    }
+}
+
+QFont FontWarmUp::WithFamilyResolved(const QFont& font) const {
+    if (!resolved_.load(std::memory_order_acquire)) {
+        return font;
+    }
     return stockFamily_.Apply(font);
 }
 
 void FontWarmUp::FillDatabase() {
     Wait();
-    working_ = StartOrSkip([] { QFontDatabase::families(); });
+    filling_ = StartOrSkip([] { QFontDatabase::families(); });
 }
 
 void FontWarmUp::Wait() {
-    if (working_.joinable()) {
-        working_.join();
+    if (filling_.joinable()) {
+        filling_.join();
     }
 }
 

@@ -3,6 +3,8 @@
 #include "shell/FontFamilyAlias.h"
 
 #include <QFont>
+#include <atomic>
+#include <functional>
 #include <thread>
 
 namespace quillmark {
@@ -13,24 +15,35 @@ namespace quillmark {
 // application object exists, the toolkit's font database is filled while the window's first
 // controls are built (the database is thread-safe; a text measurement on the main thread waits for
 // it).
+//
+// The first step runs at the lowest priority, so that the main thread and the display server get
+// a processor first while the toolkit connects. Nothing ever waits for it: on a busy machine, where
+// it may not have run yet, the window goes on without the looked-up family (the toolkit finds the
+// same font itself) and the database fill loads the configuration itself.
 class FontWarmUp {
 public:
-    FontWarmUp(); // loads the configuration
-    ~FontWarmUp();
+    FontWarmUp(); // starts loading the configuration
+    // For tests: `configure` stands for loading the configuration and looking up the family.
+    explicit FontWarmUp(std::function<FontFamilyAlias()> configure);
+    ~FontWarmUp(); // joins both steps
     FontWarmUp(const FontWarmUp&) = delete;
     FontWarmUp& operator=(const FontWarmUp&) = delete;
 
-    // Waits for the configuration: `font`, asking for the family behind the stock family name.
-    QFont WithFamilyResolved(const QFont& font);
-    // With the application object made: waits for the configuration, then fills the database.
-    // Nothing may measure or draw text before this: the configuration would be loaded twice.
+    // `font`, asking for the family behind the stock family name if the first step has looked it
+    // up; otherwise `font` as it is. Does not wait.
+    QFont WithFamilyResolved(const QFont& font) const;
+    // With the application object made: fills the database on a thread of its own.
     void FillDatabase();
-    // Before the application object goes: the database is filled.
+    // Waits for the database fill.
     void Wait();
 
 private:
-    std::thread working_;
-    FontFamilyAlias stockFamily_; // set by the first thread, read once it is joined
+    void Configure(const std::function<FontFamilyAlias()>& configure);
+
+    std::thread configuring_;
+    std::thread filling_;
+    FontFamilyAlias stockFamily_; // written by configuring_ before resolved_ is set
+    std::atomic<bool> resolved_{false};
 };
 
 } // namespace quillmark
