@@ -1,5 +1,7 @@
 #include "shell/FontWarmUp.h"
 
+#include "shell/IdleProcessor.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 #include <sys/resource.h>
@@ -33,20 +35,24 @@ void LowerThisThreadsPriority() {
 FontWarmUp::FontWarmUp() {
 #if defined(QUILLMARK_HAVE_FONTCONFIG)
     // Once loaded, the toolkit's own FcInit() finds the configuration in place.
-    Configure([] {
-        FcInit();
-        return FontFamilyAlias::ResolveStockFamily();
-    });
+    Configure(
+        [] {
+            FcInit();
+            return FontFamilyAlias::ResolveStockFamily();
+        },
+        AProcessorIsIdle());
 #endif
 }
 
-FontWarmUp::FontWarmUp(std::function<FontFamilyAlias()> configure) {
-    Configure(configure);
+FontWarmUp::FontWarmUp(std::function<FontFamilyAlias()> configure, bool lowestPriority) {
+    Configure(configure, lowestPriority);
 }
 
-void FontWarmUp::Configure(const std::function<FontFamilyAlias()>& configure) {
-    configuring_ = StartOrSkip([this, configure] {
-        LowerThisThreadsPriority();
+void FontWarmUp::Configure(const std::function<FontFamilyAlias()>& configure, bool lowestPriority) {
+    configuring_ = StartOrSkip([this, configure, lowestPriority] {
+        if (lowestPriority) {
+            LowerThisThreadsPriority();
+        }
         stockFamily_ = configure();
         resolved_.store(true, std::memory_order_release);
     });

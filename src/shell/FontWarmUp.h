@@ -16,15 +16,16 @@ namespace quillmark {
 // controls are built (the database is thread-safe; a text measurement on the main thread waits for
 // it).
 //
-// The first step runs at the lowest priority, so that the main thread and the display server get
-// a processor first while the toolkit connects. Nothing ever waits for it: on a busy machine, where
-// it may not have run yet, the window goes on without the looked-up family (the toolkit finds the
-// same font itself) and the database fill loads the configuration itself.
+// When a processor is idle, the first step runs at the lowest priority, so that the main thread
+// and the display server get the processors first while the toolkit connects. On a machine whose
+// processors are all busy it would hardly run at that priority, and keeps the normal one. Nothing
+// waits for it either way: if it has not finished, the window goes on without the looked-up family
+// (the toolkit finds the same font itself) and the database fill loads the configuration itself.
 class FontWarmUp {
 public:
     FontWarmUp(); // starts loading the configuration
     // For tests: `configure` stands for loading the configuration and looking up the family.
-    explicit FontWarmUp(std::function<FontFamilyAlias()> configure);
+    FontWarmUp(std::function<FontFamilyAlias()> configure, bool lowestPriority);
     ~FontWarmUp(); // joins both steps
     FontWarmUp(const FontWarmUp&) = delete;
     FontWarmUp& operator=(const FontWarmUp&) = delete;
@@ -38,7 +39,7 @@ public:
     void Wait();
 
 private:
-    void Configure(const std::function<FontFamilyAlias()>& configure);
+    void Configure(const std::function<FontFamilyAlias()>& configure, bool lowestPriority);
 
     std::thread configuring_;
     std::thread filling_;

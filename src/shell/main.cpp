@@ -8,8 +8,9 @@
 #include <QFont>
 
 int main(int argc, char** argv) {
-    quillmark::StartupReader settings; // reads while the toolkit starts
+    // First, while this is the only thread of the program: it looks at how busy the machine is.
     quillmark::FontWarmUp fonts;
+    quillmark::StartupReader settings; // reads while the toolkit starts
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillmark"));
     QApplication::setDesktopFileName(QStringLiteral("quillmark"));

@@ -1,5 +1,7 @@
 #include "shell/FontWarmUp.h"
 
+#include "shell/IdleProcessor.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QTest>
@@ -31,10 +33,12 @@ private slots:
         const int mainBefore = ThisThreadsNiceValue();
         std::promise<int> seen;
         {
-            FontWarmUp fonts([&seen] {
-                seen.set_value(ThisThreadsNiceValue());
-                return FontFamilyAlias();
-            });
+            FontWarmUp fonts(
+                [&seen] {
+                    seen.set_value(ThisThreadsNiceValue());
+                    return FontFamilyAlias();
+                },
+                true);
         }
         QCOMPARE(seen.get_future().get(), 19);
         QCOMPARE(ThisThreadsNiceValue(), mainBefore);
@@ -47,10 +51,12 @@ private slots:
         QVERIFY(!alias.Family().isEmpty());
         std::promise<void> release;
         std::shared_future<void> released = release.get_future().share();
-        FontWarmUp fonts([released, alias] {
-            released.wait();
-            return alias;
-        });
+        FontWarmUp fonts(
+            [released, alias] {
+                released.wait();
+                return alias;
+            },
+            true);
         QCOMPARE(fonts.WithFamilyResolved(StockFont()).family(), FontFamilyAlias::Alias());
 
         release.set_value();
@@ -60,6 +66,36 @@ private slots:
             QTest::qWait(1);
         }
         QCOMPARE(fonts.WithFamilyResolved(StockFont()).family(), alias.Family());
+    }
+
+    // Whether the warm-up may run at the lowest priority: only while some processor is idle, and
+    // never on a reading it cannot make sense of.
+    void aProcessorIsIdleOnlyWhenFewerThreadsRunThanThereAreProcessors_data() {
+        QTest::addColumn<QByteArray>("loadAverage");
+        QTest::addColumn<int>("processors");
+        QTest::addColumn<bool>("idle");
+        QTest::newRow("only this one") << QByteArray("0.41 1.28 1.47 1/234 5678\n") << 2 << true;
+        QTest::newRow("all busy") << QByteArray("2.00 2.00 2.00 3/240 5700\n") << 2 << false;
+        QTest::newRow("just full") << QByteArray("1.00 1.00 1.00 2/240 5700\n") << 2 << false;
+        QTest::newRow("many processors") << QByteArray("5.0 5.0 5.0 6/900 1\n") << 16 << true;
+        QTest::newRow("single processor") << QByteArray("0.00 0.00 0.00 1/90 7\n") << 1 << false;
+        QTest::newRow("empty") << QByteArray() << 2 << false;
+        QTest::newRow("averages only") << QByteArray("0.41 1.28 1.47") << 2 << false;
+        QTest::newRow("no slash") << QByteArray("0.41 1.28 1.47 1") << 2 << false;
+        QTest::newRow("not a number") << QByteArray("0.41 1.28 1.47 x/234 5678") << 2 << false;
+        QTest::newRow("negative") << QByteArray("0.41 1.28 1.47 -1/234 5678") << 2 << false;
+        QTest::newRow("beyond int")
+            << QByteArray("0.41 1.28 1.47 99999999999999999999/234 5678") << 2 << false;
+    }
+
+    void aProcessorIsIdleOnlyWhenFewerThreadsRunThanThereAreProcessors() {
+        QFETCH(QByteArray, loadAverage);
+        QFETCH(int, processors);
+        QFETCH(bool, idle);
+        QCOMPARE(AProcessorIsIdle(std::string_view(loadAverage.constData(),
+                                                   static_cast<size_t>(loadAverage.size())),
+                                  processors),
+                 idle);
     }
 };
 
