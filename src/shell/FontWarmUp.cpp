@@ -49,6 +49,7 @@ FontWarmUp::FontWarmUp(std::function<FontFamilyAlias()> configure, bool lowestPr
 }
 
 void FontWarmUp::Configure(const std::function<FontFamilyAlias()>& configure, bool lowestPriority) {
+    lowestPriority_ = lowestPriority;
     configuring_ = StartOrSkip([this, configure, lowestPriority] {
         if (lowestPriority) {
             LowerThisThreadsPriority();
@@ -60,12 +61,21 @@ void FontWarmUp::Configure(const std::function<FontFamilyAlias()>& configure, bo
 
 FontWarmUp::~FontWarmUp() {
     Wait();
+    JoinConfiguring();
+}
+
+void FontWarmUp::JoinConfiguring() {
     if (configuring_.joinable()) {
         configuring_.join();
     }
 }
 
-QFont FontWarmUp::WithFamilyResolved(const QFont& font) const {
+QFont FontWarmUp::WithFamilyResolved(const QFont& font) {
+    // At the normal priority the configuration is as good as loaded: waiting is cheaper than
+    // loading it a second time.
+    if (!lowestPriority_) {
+        JoinConfiguring();
+    }
     if (!resolved_.load(std::memory_order_acquire)) {
         return font;
     }
@@ -74,6 +84,9 @@ QFont FontWarmUp::WithFamilyResolved(const QFont& font) const {
 
 void FontWarmUp::FillDatabase() {
     Wait();
+    if (!lowestPriority_) {
+        JoinConfiguring();
+    }
     filling_ = StartOrSkip([] { QFontDatabase::families(); });
 }
 

@@ -17,10 +17,11 @@ namespace quillmark {
 // it).
 //
 // When a processor is idle, the first step runs at the lowest priority, so that the main thread
-// and the display server get the processors first while the toolkit connects. On a machine whose
-// processors are all busy it would hardly run at that priority, and keeps the normal one. Nothing
-// waits for it either way: if it has not finished, the window goes on without the looked-up family
-// (the toolkit finds the same font itself) and the database fill loads the configuration itself.
+// and the display server get the processors first while the toolkit connects. Nothing waits for it
+// then: if it has not finished, the window goes on without the looked-up family (the toolkit finds
+// the same font itself) and the database fill loads the configuration itself. On a machine whose
+// processors are all busy it would hardly run at that priority, so it keeps the normal one, and
+// the window waits for it as for any other share of the start.
 class FontWarmUp {
 public:
     FontWarmUp(); // starts loading the configuration
@@ -31,8 +32,8 @@ public:
     FontWarmUp& operator=(const FontWarmUp&) = delete;
 
     // `font`, asking for the family behind the stock family name if the first step has looked it
-    // up; otherwise `font` as it is. Does not wait.
-    QFont WithFamilyResolved(const QFont& font) const;
+    // up; otherwise `font` as it is. Waits for the first step only at the normal priority.
+    QFont WithFamilyResolved(const QFont& font);
     // With the application object made: fills the database on a thread of its own.
     void FillDatabase();
     // Waits for the database fill.
@@ -40,11 +41,13 @@ public:
 
 private:
     void Configure(const std::function<FontFamilyAlias()>& configure, bool lowestPriority);
+    void JoinConfiguring();
 
     std::thread configuring_;
     std::thread filling_;
     FontFamilyAlias stockFamily_; // written by configuring_ before resolved_ is set
     std::atomic<bool> resolved_{false};
+    bool lowestPriority_ = false;
 };
 
 } // namespace quillmark

@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QTest>
+#include <chrono>
 #include <future>
 #include <sys/resource.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace quillmark;
@@ -65,6 +67,18 @@ private slots:
                !deadline.hasExpired()) {
             QTest::qWait(1);
         }
+        QCOMPARE(fonts.WithFamilyResolved(StockFont()).family(), alias.Family());
+    }
+
+    // At the normal priority the lookup is waited for, not done a second time.
+    void waitsForTheConfigurationAtTheNormalPriority() {
+        const FontFamilyAlias alias = FontFamilyAlias::ResolveStockFamily();
+        FontWarmUp fonts(
+            [alias] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                return alias;
+            },
+            false);
         QCOMPARE(fonts.WithFamilyResolved(StockFont()).family(), alias.Family());
     }
 
