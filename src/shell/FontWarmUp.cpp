@@ -1,7 +1,5 @@
 #include "shell/FontWarmUp.h"
 
-#include "shell/IdleProcessor.h"
-
 #include <QFontDatabase>
 #include <QStringList>
 #include <sys/resource.h>
@@ -32,7 +30,7 @@ void LowerThisThreadsPriority() {
 
 } // namespace
 
-FontWarmUp::FontWarmUp() {
+FontWarmUp::FontWarmUp([[maybe_unused]] bool lowestPriority) {
 #if defined(QUILLMARK_HAVE_FONTCONFIG)
     // Once loaded, the toolkit's own FcInit() finds the configuration in place.
     Configure(
@@ -40,7 +38,7 @@ FontWarmUp::FontWarmUp() {
             FcInit();
             return FontFamilyAlias::ResolveStockFamily();
         },
-        AProcessorIsIdle());
+        lowestPriority);
 #endif
 }
 

@@ -16,15 +16,17 @@ namespace quillmark {
 // controls are built (the database is thread-safe; a text measurement on the main thread waits for
 // it).
 //
-// When a processor is idle, the first step runs at the lowest priority, so that the main thread
-// and the display server get the processors first while the toolkit connects. Nothing waits for it
-// then: if it has not finished, the window goes on without the looked-up family (the toolkit finds
-// the same font itself) and the database fill loads the configuration itself. On a machine whose
-// processors are all busy it would hardly run at that priority, so it keeps the normal one, and
-// the window waits for it as for any other share of the start.
+// When a processor is idle (see AProcessorIsIdle), the first step runs at the lowest priority, so
+// that the main thread and the display server get the processors first while the toolkit
+// connects. Nothing waits for it then: if it has not finished, the window goes on without the
+// looked-up family (the toolkit finds the same font itself) and the database fill loads the
+// configuration itself. On a machine whose processors are all busy it would hardly run at that
+// priority, so it keeps the normal one, and the window waits for it as for any other share of the
+// start.
 class FontWarmUp {
 public:
-    FontWarmUp(); // starts loading the configuration
+    // Starts loading the configuration, at the lowest priority if `lowestPriority`.
+    explicit FontWarmUp(bool lowestPriority);
     // For tests: `configure` stands for loading the configuration and looking up the family.
     FontWarmUp(std::function<FontFamilyAlias()> configure, bool lowestPriority);
     ~FontWarmUp(); // joins both steps

@@ -1,5 +1,6 @@
 #include "shell/ApplicationStyle.h"
 #include "shell/FontWarmUp.h"
+#include "shell/IdleProcessor.h"
 #include "shell/ShownProbe.h"
 #include "shell/StartupData.h"
 #include "shell/frmMain.h"
@@ -8,9 +9,10 @@
 #include <QFont>
 
 int main(int argc, char** argv) {
-    // First, while this is the only thread of the program: it looks at how busy the machine is.
-    quillmark::FontWarmUp fonts;
+    // First, while this is the only thread of the program: how busy is the machine?
+    const bool processorIdle = quillmark::AProcessorIsIdle();
     quillmark::StartupReader settings; // reads while the toolkit starts
+    quillmark::FontWarmUp fonts(processorIdle);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillmark"));
     QApplication::setDesktopFileName(QStringLiteral("quillmark"));
