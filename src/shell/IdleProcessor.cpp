@@ -33,7 +33,7 @@ bool AProcessorIsIdle() {
             const timespec pause{0, 100'000};
             nanosleep(&pause, nullptr);
         }
-        // Read before the toolkit starts, so plain system calls rather than QFile.
+        // A few bytes the kernel writes afresh on every read; plain system calls do.
         const int file = open("/proc/loadavg", O_RDONLY | O_CLOEXEC);
         if (file < 0) {
             return false;
