@@ -68,12 +68,16 @@ void FontWarmUp::JoinConfiguring() {
     }
 }
 
-QFont FontWarmUp::WithFamilyResolved(const QFont& font) {
+void FontWarmUp::WaitForConfigurationUnlessLowered() {
     // At the normal priority the configuration is as good as loaded: waiting is cheaper than
-    // loading it a second time.
+    // loading it a second time. At the lowest, it may not run for a long time.
     if (!lowestPriority_) {
         JoinConfiguring();
     }
+}
+
+QFont FontWarmUp::WithFamilyResolved(const QFont& font) {
+    WaitForConfigurationUnlessLowered();
     if (!resolved_.load(std::memory_order_acquire)) {
         return font;
     }
@@ -82,9 +86,7 @@ QFont FontWarmUp::WithFamilyResolved(const QFont& font) {
 
 void FontWarmUp::FillDatabase() {
     Wait();
-    if (!lowestPriority_) {
-        JoinConfiguring();
-    }
+    WaitForConfigurationUnlessLowered();
     filling_ = StartOrSkip([] { QFontDatabase::families(); });
 }
 

@@ -44,6 +44,7 @@ public:
 private:
     void Configure(const std::function<FontFamilyAlias()>& configure, bool lowestPriority);
     void JoinConfiguring();
+    void WaitForConfigurationUnlessLowered();
 
     std::thread configuring_;
     std::thread filling_;

@@ -1,33 +1,19 @@
 #include "shell/IdleProcessor.h"
 
+#include <QThread>
 #include <charconv>
 #include <fcntl.h>
-#include <sched.h>
-#include <thread>
 #include <time.h>
 #include <unistd.h>
 
 namespace quillmark {
-
-namespace {
-
-int UsableProcessors() {
-    cpu_set_t allowed;
-    CPU_ZERO(&allowed);
-    if (sched_getaffinity(0, sizeof(allowed), &allowed) == 0) {
-        return CPU_COUNT(&allowed);
-    }
-    return static_cast<int>(std::thread::hardware_concurrency());
-}
-
-} // namespace
 
 bool AProcessorIsIdle() {
     // A process that has just started this one (a shell, a launcher) is often still running for a
     // moment; a busy machine stays busy. So a second or third look, a tenth of a millisecond
     // apart, before calling the machine busy.
     constexpr int Looks = 3;
-    const int processors = UsableProcessors();
+    const int processors = QThread::idealThreadCount(); // those this process may use
     for (int look = 0; look < Looks; ++look) {
         if (look > 0) {
             const timespec pause{0, 100'000};
