@@ -152,8 +152,6 @@ e2e_key() { # keysym...
 # unbound and drops the character (once in CI, "Grüße" arrived as "Grße").
 declare -A E2E_BOUND=()
 
-e2e_is_ascii() { [[ $1 == [[:print:]] && $(printf '%s' "$1" | LC_ALL=C wc -c) -eq 1 ]]; }
-
 e2e_bind() { # character
   local character=$1 keycode
   [ -n "${E2E_BOUND[$character]:-}" ] && return 0
@@ -169,7 +167,7 @@ e2e_bind() { # character
 e2e_type() { # text
   local text=$1 i
   for ((i = 0; i < ${#text}; i++)); do
-    e2e_is_ascii "${text:i:1}" || e2e_bind "${text:i:1}" || return 1
+    [[ ${text:i:1} == [[:ascii:]] ]] || e2e_bind "${text:i:1}" || return 1
   done
   xdotool type --delay 40 -- "$text"
   sleep 0.2
