@@ -111,6 +111,7 @@ e2e_wait_window() {
   id=$(timeout "$E2E_TIMEOUT" xdotool search --sync --onlyvisible --name "^${title}\$" | head -n1)
   if [ -z "$id" ]; then
     e2e_log "no window \"$title\""
+    e2e_log_app_state
     return 1
   fi
   timeout "$E2E_TIMEOUT" xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
@@ -120,10 +121,27 @@ e2e_wait_window() {
 
 e2e_focus_is() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 
+# Every start's output goes to one log, each under a heading, so that a failure's log still holds
+# the start that failed.
 e2e_start_app() { # binary
-  "$1" >"$E2E_ROOT/app.log" 2>&1 &
+  printf '== %s %s\n' "$(date +%T)" "$1" >>"$E2E_ROOT/app.log"
+  "$1" >>"$E2E_ROOT/app.log" 2>&1 &
   E2E_APP_PID=$!
   e2e_wait_window Quillmark
+}
+
+# Whether the application is still running, and if so what it is doing: tells a hang from a crash
+# or a window that was missed.
+e2e_log_app_state() {
+  local pid=$E2E_APP_PID status=0
+  [ -n "$pid" ] || return 0
+  if kill -0 "$pid" 2>/dev/null; then
+    e2e_log "the application is running (state $(awk '{ print $3 }' "/proc/$pid/stat" 2>/dev/null)," \
+      "waiting in $(cat "/proc/$pid/wchan" 2>/dev/null))"
+  else
+    wait "$pid" 2>/dev/null || status=$?
+    e2e_log "the application has ended with status $status"
+  fi
 }
 
 e2e_stop_app() {
