@@ -8,6 +8,7 @@ E2E_ROOT=""
 E2E_XVFB_PID=""
 E2E_WM_PID=""
 E2E_APP_PID=""
+E2E_WINDOW=""
 E2E_FAILURES=0
 
 e2e_log() { printf 'e2e: %s\n' "$*" >&2; }
@@ -108,15 +109,23 @@ e2e_write_settings() { # content (written as is)
 # Waits until a window whose title is exactly $1 is there and has the keyboard focus.
 e2e_wait_window() {
   local title=$1 id
-  id=$(timeout "$E2E_TIMEOUT" xdotool search --sync --onlyvisible --name "^${title}\$" | head -n1)
-  if [ -z "$id" ]; then
+  if ! e2e_wait_for "window \"$title\"" e2e_find_window "$title"; then
     e2e_log "no window \"$title\""
     e2e_log_app_state
     return 1
   fi
+  id=$E2E_WINDOW
   timeout "$E2E_TIMEOUT" xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
   e2e_wait_for "focus on \"$title\"" e2e_focus_is "$id"
   sleep 0.5 # the toolkit activates the window a moment after the focus arrives
+}
+
+# Sets E2E_WINDOW to a shown window titled exactly $1. Searches once: xdotool's search ends at
+# once with an X error (BadWindow) when a window it looks at is destroyed meanwhile, as windows come
+# and go while a program starts or a dialog closes, so the caller's loop searches again.
+e2e_find_window() {
+  E2E_WINDOW=$(timeout 5 xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
+  [ -n "$E2E_WINDOW" ]
 }
 
 e2e_focus_is() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
