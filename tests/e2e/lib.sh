@@ -108,15 +108,13 @@ e2e_write_settings() { # content (written as is)
 
 # Waits until a window whose title is exactly $1 is there and has the keyboard focus.
 e2e_wait_window() {
-  local title=$1 id
+  local title=$1
   if ! e2e_wait_for "window \"$title\"" e2e_find_window "$title"; then
-    e2e_log "no window \"$title\""
     e2e_log_app_state
     return 1
   fi
-  id=$E2E_WINDOW
-  timeout "$E2E_TIMEOUT" xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
-  e2e_wait_for "focus on \"$title\"" e2e_focus_is "$id"
+  timeout "$E2E_TIMEOUT" xdotool windowactivate --sync "$E2E_WINDOW" >/dev/null 2>&1 || true
+  e2e_wait_for "focus on \"$title\"" e2e_focus_is "$E2E_WINDOW"
   sleep 0.5 # the toolkit activates the window a moment after the focus arrives
 }
 
