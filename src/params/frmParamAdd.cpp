@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
@@ -57,6 +58,12 @@ void frmParamAdd::CreateControls() {
     // Typed text is used exactly as typed: no completion, and Enter must not add it to the list.
     cmbParamType_->setInsertPolicy(QComboBox::NoInsert);
     cmbParamType_->setCompleter(nullptr);
+    // Every entry is one line in the list's one font, so one entry's size serves for all. Without
+    // this the list measures every name of the catalogue before it first drops down: 0.14 s for
+    // 25,000 names, 0.7 s for 100,000.
+    if (auto* list = qobject_cast<QListView*>(cmbParamType_->view())) {
+        list->setUniformItemSizes(true);
+    }
     PlaceInTwips(cmbParamType_, 1080, 720, 2535, 315);
 
     cmdAddType_ = new QPushButton(this);

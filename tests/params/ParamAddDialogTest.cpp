@@ -5,6 +5,7 @@
 #include "settings/SettingsLayout.h"
 #include "support/IsolatedEnvironment.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -92,6 +93,37 @@ private slots:
 
         frmParamAdd delphi(DevelopmentLanguage::Delphi, catalogues);
         QCOMPARE(delphi.cmbParamType()->count(), 0);
+    }
+
+    void typeListShowsEveryEntryWhole() {
+        // The list sizes all its entries like the first; none may come out clipped or overlap.
+        ParamTypeCatalogues catalogues;
+        const QStringList names = {
+            "int",       "Grüße",       "東京", "   ",
+            "Variant ✓", "ÀÉÎÕÜ_gjpqy", "x",    QString(200, QLatin1Char('W'))};
+        for (const QString& name : names) {
+            catalogues.ParamTypesVB.Append(name);
+        }
+        frmParamAdd dialog(DevelopmentLanguage::VB, catalogues);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QComboBox& box = *dialog.cmbParamType();
+        box.showPopup();
+        QAbstractItemView& list = *box.view();
+        QTRY_VERIFY(list.isVisible());
+
+        QStyleOptionViewItem option;
+        option.initFrom(&list);
+        int previousBottom = -1;
+        for (int row = 0; row < box.count(); ++row) {
+            const QModelIndex index = box.model()->index(row, 0);
+            const QRect shown = list.visualRect(index);
+            const int needed = list.itemDelegateForIndex(index)->sizeHint(option, index).height();
+            QVERIFY2(shown.height() >= needed, qPrintable(names.at(row)));
+            QCOMPARE(shown.top(), previousBottom + 1);
+            previousBottom = shown.bottom();
+        }
+        box.hidePopup();
     }
 
     void threeTypesInOneOpeningTakeTheNextNumbers() {
