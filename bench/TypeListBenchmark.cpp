@@ -1,8 +1,8 @@
 // Opening "Add New Parameter" and its type list with a large catalogue: the dialog made and shown,
 // then the list dropped down for the first time, as a user does with Alt+A and Alt+Down.
 //
-// Goal: with 25,000 types the whole opening takes under 100 ms, and 100,000 no more than about
-// four times as long (cost per type no more than 1.5 times that at 25,000: compare "s_per_type").
+// Goal: under 100 ms with 25,000 types, and a cost per type at 100,000 no more than 1.5 times that
+// at 25,000 (compare the "s_per_type" counters).
 #include "params/ParamTypeCatalogue.h"
 #include "params/frmParamAdd.h"
 
@@ -36,12 +36,22 @@ void OpenAndDropDown(benchmark::State& state) {
 }
 BENCHMARK(OpenAndDropDown)->Arg(25'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
+// The off-screen platform cannot raise the list or grab the keyboard for it, and says so every
+// time the list drops down; anything else still gets through.
+QtMessageHandler passOn = nullptr;
+void DropOffScreenNotices(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!text.startsWith(QLatin1String("This plugin does not support"))) {
+        passOn(type, context, text);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     // No window appears: the dialog is drawn off screen unless a platform is asked for.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        passOn = qInstallMessageHandler(DropOffScreenNotices);
     }
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
