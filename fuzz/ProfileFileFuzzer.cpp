@@ -1,5 +1,6 @@
-// Arbitrary profile file bytes, and an edit drawn from the same input: reading never crashes, a
-// written value reads back as written, and no other key changes. A refused edit leaves every byte.
+// Arbitrary profile file bytes, and an edit drawn from the same input: reading never crashes, what
+// the edit reads of the file agrees with the whole reading, a written value reads back as written,
+// and no other key changes. A refused edit leaves every byte.
 #include "FuzzInput.h"
 #include "settings/ProfileParser.h"
 #include "settings/ProfileWriter.h"
@@ -27,6 +28,40 @@ Snapshot Read(const ProfileDocument& document) {
     return values;
 }
 
+// What an edit of `section` reads of a file, against the whole reading: the same lines, line end
+// and sections, and the same keys in that section.
+bool SameForEdit(const ProfileDocument& whole, const ProfileDocument& forEdit,
+                 const QString& section) {
+    if (forEdit.Lines.size() != whole.Lines.size() || forEdit.LineEnd != whole.LineEnd ||
+        forEdit.Sections.size() != whole.Sections.size()) {
+        return false;
+    }
+    for (qsizetype index = 0; index < whole.Sections.size(); ++index) {
+        if (forEdit.Sections[index].Name != whole.Sections[index].Name ||
+            forEdit.Sections[index].HeaderLine != whole.Sections[index].HeaderLine) {
+            return false;
+        }
+    }
+    const ProfileSection* wholeTarget = whole.FindSection(section);
+    const ProfileSection* editTarget = forEdit.FindSection(section);
+    if (wholeTarget == nullptr || editTarget == nullptr) {
+        return wholeTarget == editTarget;
+    }
+    if (editTarget->LastEntryLine != wholeTarget->LastEntryLine ||
+        editTarget->Entries.size() != wholeTarget->Entries.size()) {
+        return false;
+    }
+    for (qsizetype index = 0; index < wholeTarget->Entries.size(); ++index) {
+        const ProfileEntry& a = wholeTarget->Entries[index];
+        const ProfileEntry& b = editTarget->Entries[index];
+        if (a.Key != b.Key || a.Value != b.Value || a.Line != b.Line ||
+            a.ValueStart != b.ValueStart || a.Latin1 != b.Latin1) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -37,6 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray file = input.toByteArray();
 
     const ProfileDocument before = ProfileParser::Parse(file);
+    Check(SameForEdit(before, ProfileParser::ParseForEdit(file, section), section));
     const ProfileEditResult edited = ProfileWriter::Apply(file, {{section, key, value}});
     if (!edited.Error.isEmpty()) {
         Check(edited.Bytes == file);

@@ -294,7 +294,11 @@ AppendTypeResult ParamTypeCatalogueStore::Append(DevelopmentLanguage language,
     // The count is read and both keys written under one lock, so two running copies adding at the
     // same moment get different numbers.
     const ProfileLock lock = ini.LockProfile();
-    const qint64 count = CountFrom(ini.GetIniString(section, NumberKey, QStringLiteral("0")));
+    // Only this catalogue's section is read, up to its end: the rest of a large file costs nothing.
+    const std::optional<ProfileSection> stored =
+        ProfileFile::ReadSection(ini.ProfilePath(), section);
+    const ProfileEntry* counted = stored ? stored->Find(NumberKey) : nullptr;
+    const qint64 count = counted != nullptr ? CountFrom(counted->Value) : 0;
     result.Number = count + 1;
     if (!IsKnownLanguage(language)) {
         result.Ok = false;

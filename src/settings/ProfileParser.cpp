@@ -195,6 +195,15 @@ void ProfileParser::ShareKeyIndex(ProfileSection& section,
 }
 
 ProfileDocument ProfileParser::Parse(QByteArray bytes) {
+    return ParseDocument(std::move(bytes), nullptr);
+}
+
+ProfileDocument ProfileParser::ParseForEdit(QByteArray bytes, const QString& section) {
+    return ParseDocument(std::move(bytes), &section);
+}
+
+ProfileDocument ProfileParser::ParseDocument(QByteArray bytes, const QString* keysOf) {
+    const QString wanted = keysOf != nullptr ? keysOf->toCaseFolded() : QString();
     ProfileDocument document;
     document.Bytes = std::move(bytes);
     const QByteArray& text = document.Bytes;
@@ -205,9 +214,12 @@ ProfileDocument ProfileParser::Parse(QByteArray bytes) {
     }
 
     QHash<ProfileKeyRef, qsizetype> keyIndex;
-    keyIndex.reserve(document.Lines.size());
+    if (keysOf == nullptr) {
+        keyIndex.reserve(document.Lines.size());
+    }
     bool lineEndFound = false;
-    ProfileSection* current = nullptr; // null before the first section and in repeated sections
+    // Null before the first section, in repeated sections and in those whose keys are not read.
+    ProfileSection* current = nullptr;
     for (qsizetype lineNumber = 0; lineNumber < document.Lines.size(); ++lineNumber) {
         const ProfileLine& line = document.Lines[lineNumber];
         if (!lineEndFound && line.EndLength > 0) {
@@ -224,7 +236,8 @@ ProfileDocument ProfileParser::Parse(QByteArray bytes) {
             }
             document.sectionIndex_.insert(name.Folded, document.Sections.size());
             document.Sections.append(StartSection(name.Name, lineNumber, document.Sections.size()));
-            current = &document.Sections.back();
+            current =
+                keysOf == nullptr || name.Folded == wanted ? &document.Sections.back() : nullptr;
         } else if (meaning.What == LineMeaning::Kind::Key && current != nullptr) {
             AddKey(*current, keyIndex, lineNumber, content, meaning.Name, meaning.Value,
                    meaning.ValueStart);

@@ -24,6 +24,10 @@ struct ProfileKeyLine {
 class ProfileParser {
 public:
     static ProfileDocument Parse(QByteArray bytes);
+    // As Parse, but only the first occurrence of `section` has its keys read: every line and every
+    // section is found, the other sections are left without entries. What an edit of one section
+    // needs, without decoding and indexing every key of a large file.
+    static ProfileDocument ParseForEdit(QByteArray bytes, const QString& section);
 
     // The first occurrence of one section, exactly as Parse finds it, without reading the lines
     // past its end; nullopt when the file has no such section.
@@ -42,6 +46,8 @@ public:
     static void VisitSections(QIODevice& in, const QStringList& sections, const KeyVisitor& visit);
 
 private:
+    // Reads the keys of every section, or with `keysOf` those of that section only.
+    static ProfileDocument ParseDocument(QByteArray bytes, const QString* keysOf);
     template <typename Lines>
     static std::optional<ProfileSection> ParseSectionOf(Lines& lines, const QString& section);
     template <typename Lines>

@@ -90,7 +90,7 @@ ProfileEditResult ProfileWriter::Apply(const QByteArray& bytes, const QList<Prof
     }
     QByteArray result = bytes;
     for (const ProfileEdit& edit : edits) {
-        result = ApplyOne(ProfileParser::Parse(result), edit);
+        result = ApplyOne(ProfileParser::ParseForEdit(result, edit.Section), edit);
     }
     return {result, {}};
 }
