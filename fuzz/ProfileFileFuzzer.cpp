@@ -2,6 +2,7 @@
 // the edit reads of the file agrees with the whole reading, a written value reads back as written,
 // and no other key changes. A refused edit leaves every byte.
 #include "FuzzInput.h"
+#include "SameSection.h"
 #include "settings/ProfileParser.h"
 #include "settings/ProfileWriter.h"
 
@@ -12,6 +13,7 @@
 
 using namespace quillmark;
 using fuzz::Check;
+using fuzz::SameSection;
 
 namespace {
 
@@ -42,24 +44,7 @@ bool SameForEdit(const ProfileDocument& whole, const ProfileDocument& forEdit,
             return false;
         }
     }
-    const ProfileSection* wholeTarget = whole.FindSection(section);
-    const ProfileSection* editTarget = forEdit.FindSection(section);
-    if (wholeTarget == nullptr || editTarget == nullptr) {
-        return wholeTarget == editTarget;
-    }
-    if (editTarget->LastEntryLine != wholeTarget->LastEntryLine ||
-        editTarget->Entries.size() != wholeTarget->Entries.size()) {
-        return false;
-    }
-    for (qsizetype index = 0; index < wholeTarget->Entries.size(); ++index) {
-        const ProfileEntry& a = wholeTarget->Entries[index];
-        const ProfileEntry& b = editTarget->Entries[index];
-        if (a.Key != b.Key || a.Value != b.Value || a.Line != b.Line ||
-            a.ValueStart != b.ValueStart || a.Latin1 != b.Latin1) {
-            return false;
-        }
-    }
-    return true;
+    return SameSection(whole.FindSection(section), forEdit.FindSection(section));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // piece-by-piece readers see exactly what the whole-text readers see, wherever a line, a CR LF or
 // the byte-order mark is cut; and reading one section finds it as reading the whole file does.
 #include "FuzzInput.h"
+#include "SameSection.h"
 #include "settings/ProfileParser.h"
 #include "support/TrickleDevice.h"
 #include "support/VisitedKeyLines.h"
@@ -12,33 +13,9 @@
 
 using namespace quillmark;
 using fuzz::Check;
+using fuzz::Found;
+using fuzz::SameSection;
 using test::TrickleDevice;
-
-namespace {
-
-bool SameSection(const std::optional<ProfileSection>& a, const std::optional<ProfileSection>& b) {
-    if (a.has_value() != b.has_value()) {
-        return false;
-    }
-    if (!a) {
-        return true;
-    }
-    if (a->Name != b->Name || a->HeaderLine != b->HeaderLine ||
-        a->LastEntryLine != b->LastEntryLine || a->Entries.size() != b->Entries.size()) {
-        return false;
-    }
-    for (qsizetype k = 0; k < a->Entries.size(); ++k) {
-        const ProfileEntry& x = a->Entries[k];
-        const ProfileEntry& y = b->Entries[k];
-        if (x.Key != y.Key || x.Value != y.Value || x.Line != y.Line ||
-            x.ValueStart != y.ValueStart || x.Latin1 != y.Latin1) {
-            return false;
-        }
-    }
-    return true;
-}
-
-} // namespace
 
 // Input: a length byte, that many read steps for the device, then the file. The sections compared
 // are every section the whole-file reader finds, so no name has to be guessed.
@@ -57,10 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::optional<ProfileSection> fromText =
             ProfileParser::ParseSection(QByteArrayView(file), section);
         const ProfileSection* inDocument = whole.FindSection(section);
-        Check(SameSection(fromText,
-                          inDocument != nullptr ? std::optional(*inDocument) : std::nullopt));
+        Check(SameSection(Found(fromText), inDocument));
         TrickleDevice device(file, steps);
-        Check(SameSection(ProfileParser::ParseSection(device, section), fromText));
+        Check(SameSection(Found(ProfileParser::ParseSection(device, section)), Found(fromText)));
     }
     TrickleDevice device(file, steps);
     Check(test::VisitedKeyLines(device, sections) ==
