@@ -5,7 +5,6 @@
 #include "comments/CommentBlockBuilder.h"
 #include "comments/RemarkStyle.h"
 
-#include <QLocale>
 #include <optional>
 #include <string>
 
@@ -374,7 +373,7 @@ private:
     static qsizetype DateLength(const Text& text) {
         if (text.size() > 3 && text[2] == U'-') {
             for (int m = 1; m <= 12; ++m) {
-                const Text month = ToText(QLocale().monthName(m, QLocale::ShortFormat));
+                const Text month = ToText(CommentMonthName(m));
                 if (text.compare(3, month.size(), month) == 0 &&
                     text.size() >= 3 + month.size() + 3 && text[3 + month.size()] == U'-') {
                     return static_cast<qsizetype>(3 + month.size() + 3);
@@ -386,7 +385,7 @@ private:
                                    : static_cast<qsizetype>(blank);
     }
 
-    // "dd-mmm-yy" with the locale's month abbreviation; two-digit years 69 to 99 are 1900s.
+    // "dd-mmm-yy" with the month as blocks show it; two-digit years 69 to 99 are 1900s.
     static QDate ParseDate(const QString& text, qsizetype index) {
         const qsizetype first = text.indexOf(u'-');
         const qsizetype last = text.lastIndexOf(u'-');
@@ -397,7 +396,7 @@ private:
             const int yy = text.right(2).toInt(&yearOk);
             const QString month = text.mid(3, last - 3);
             for (int m = 1; dayOk && yearOk && m <= 12; ++m) {
-                if (QLocale().monthName(m, QLocale::ShortFormat) == month) {
+                if (CommentMonthName(m) == month) {
                     const QDate date(yy < 69 ? 2000 + yy : 1900 + yy, m, day);
                     if (date.isValid() && FormatCommentDate(date) == text) {
                         return date;

@@ -202,13 +202,23 @@ QString BuildGeneralBlock(const CommentRequest& request, BlockWriter writer) {
 
 } // namespace
 
+QString CommentMonthName(int month) {
+    const QLocale locale;
+    // Some English locales abbreviate September as "Sept" and June as "June"; the block's
+    // "dd-mmm-yy" date has three letters in English, whichever English the user reads.
+    if (locale.language() == QLocale::English) {
+        return QLocale::c().monthName(month, QLocale::ShortFormat);
+    }
+    return locale.monthName(month, QLocale::ShortFormat);
+}
+
 QString FormatCommentDate(const QDate& date) {
     if (!date.isValid()) {
         return {};
     }
     const int year = date.year() % 100;
     return QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0')) + u'-' +
-           QLocale().monthName(date.month(), QLocale::ShortFormat) + u'-' +
+           CommentMonthName(date.month()) + u'-' +
            QStringLiteral("%1").arg(year < 0 ? -year : year, 2, 10, QLatin1Char('0'));
 }
 

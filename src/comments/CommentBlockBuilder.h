@@ -14,4 +14,8 @@ QString BuildCommentBlock(const CommentRequest& request);
 // settings unless a test pins another).
 QString FormatCommentDate(const QDate& date);
 
+// The month's name as the date of a block shows it (1 to 12): the default locale's abbreviation,
+// always three letters in English.
+QString CommentMonthName(int month);
+
 } // namespace quillmark

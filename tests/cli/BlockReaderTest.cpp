@@ -153,6 +153,11 @@ TEST_F(BlockReaderTest, RecoversTheFieldsTheBlockOnlyImplies) {
     EXPECT_EQ(read.Parameters->at(1).Type, u"Single"_s);
     EXPECT_TRUE(read.Parameters->at(1).IsOptional());
 
+    // A locale whose own abbreviation is longer ("Sept") still reads back the block's "Sep".
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    request.Today = QDateTime(QDate(1998, 9, 5), QTime(12, 0));
+    EXPECT_EQ(BlockReader::Read(BuildCommentBlock(request)).Date, QDate(1998, 9, 5));
+
     request.Language = DevelopmentLanguage::Custom;
     request.BeginFree = u"<!--"_s;
     request.EndFree = u"-->"_s;

@@ -242,6 +242,11 @@ TEST_F(CommentBlockBuilderTest, DateUsesTheLocalesMonthName) {
     EXPECT_NE(FormatCommentDate(QDate(2001, 2, 3)), u"03-Feb-01"_s);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     EXPECT_EQ(FormatCommentDate(QDate(2000, 10, 31)), u"31-Oct-00"_s);
+    // British and Australian English abbreviate to "Sept" and "June" elsewhere.
+    EXPECT_EQ(FormatCommentDate(QDate(1998, 9, 5)), u"05-Sep-98"_s);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::Australia));
+    EXPECT_EQ(FormatCommentDate(QDate(1998, 6, 5)), u"05-Jun-98"_s);
+    EXPECT_EQ(FormatCommentDate(QDate(1998, 9, 5)), u"05-Sep-98"_s);
 }
 
 } // namespace
