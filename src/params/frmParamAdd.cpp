@@ -3,6 +3,7 @@
 #include "params/ParamTypeCatalogue.h"
 #include "settings/SettingsLayout.h"
 #include "shell/Twips.h"
+#include "util/ApplicationTitle.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -178,7 +179,7 @@ void frmParamAdd::AddToTypeList(const QString& typeName) {
 
 void frmParamAdd::ReportFailedWrite(const QString& filePath, const QString& reason) {
     QMessageBox::warning(
-        this, QGuiApplication::applicationDisplayName(),
+        this, ApplicationTitle(),
         QStringLiteral("The new parameter type could not be stored in \"%1\": %2\n\n"
                        "It stays in the type list until the application is closed.")
             .arg(filePath, reason));

@@ -3,9 +3,10 @@
 #include "settings/SettingsLayout.h"
 #include "shell/SelectAllText.h"
 #include "shell/Twips.h"
+#include "util/ApplicationTitle.h"
 
+#include <QEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -163,7 +164,7 @@ void frmOptions::cmdOK_Click() {
     // The new settings hold for this run even when the file refused them.
     settings_ = chosen;
     if (!written.Ok) {
-        QMessageBox::warning(this, QGuiApplication::applicationDisplayName(),
+        QMessageBox::warning(this, ApplicationTitle(),
                              QStringLiteral("The options could not be saved to \"%1\": %2\n\n"
                                             "They hold until the application is closed.")
                                  .arg(written.FilePath, written.Reason));

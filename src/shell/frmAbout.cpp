@@ -3,6 +3,7 @@
 #include "QuillmarkVersion.h"
 #include "shell/ApplicationIcon.h"
 #include "shell/Twips.h"
+#include "util/ApplicationTitle.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -166,7 +167,7 @@ bool frmAbout::StartProgram(const QString& path) const {
 }
 
 void frmAbout::ShowUnavailable() {
-    QMessageBox message(QMessageBox::NoIcon, QStringLiteral("Quillmark"),
+    QMessageBox message(QMessageBox::NoIcon, ApplicationTitle(),
                         QStringLiteral("System Information Is Unavailable At This Time"),
                         QMessageBox::Ok, this);
     message.exec();

@@ -16,6 +16,7 @@
 #include "shell/Twips.h"
 #include "shell/frmAbout.h"
 #include "shell/frmHelp.h"
+#include "util/ApplicationTitle.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -90,7 +91,7 @@ frmMain::frmMain(QWidget* parent)
       endApplication_([] { QCoreApplication::quit(); }),
       clock_([] { return QDateTime::currentDateTime(); }) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Quillmark"));
+    setWindowTitle(ApplicationTitle());
     setWindowIcon(ApplicationIcon());
     setFixedSize(TwipsToPixelsX(this, 5310), TwipsToPixelsY(this, 4140));
 

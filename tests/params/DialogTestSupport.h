@@ -16,15 +16,16 @@
 
 namespace quillmark::test {
 
-// Closes every message box as soon as it opens and keeps its text, so that a test can check the
-// messages it expects and an unexpected one fails the test instead of hanging it.
+// Closes every message box as soon as it opens and keeps its title and text ("title|text"), so
+// that a test can check the messages it expects and an unexpected one fails the test instead of
+// hanging it.
 class MessageCatcher {
 public:
     MessageCatcher() {
         timer_.callOnTimeout([this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box != nullptr && box->isVisible()) {
-                texts_ << box->text();
+                texts_ << box->windowTitle() + u'|' + box->text();
                 box->accept();
             }
         });

@@ -207,6 +207,7 @@ private slots:
 
         const QStringList messages = session_.TakeMessages();
         QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.front().startsWith(u"Quillmark|"), qPrintable(messages.front()));
         QVERIFY2(messages.front().contains(SettingsFile().ProfilePath()),
                  qPrintable(messages.front()));
         QCOMPARE(Items(*dialog.cmbParamType()), QStringList({"T*"}));

@@ -246,6 +246,7 @@ private slots:
         });
         const QStringList messages = session_.TakeMessages();
         QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.front().startsWith(u"Quillmark|"), qPrintable(messages.front()));
         QVERIFY2(messages.front().contains(SettingsPath()), qPrintable(messages.front()));
         QCOMPARE(settings.PersonalName, QStringLiteral("New"));
         QCOMPARE(settings.Language, DevelopmentLanguage::Delphi);
