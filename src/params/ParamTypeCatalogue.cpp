@@ -318,8 +318,20 @@ AppendTypeResult ParamTypeCatalogueStore::Append(DevelopmentLanguage language,
         return result;
     }
     const QString number = QString::number(result.Number);
-    result.Ok = ini.SetIniStrings(
-        section, {{NumberKey, number}, {QStringLiteral("Param") + number, answer}});
+    const QString entryKey = QStringLiteral("Param") + number;
+    // A count that a hand edit damaged ("abc", "-2", "3000000000" read as 0) or lowered can
+    // point at an entry that holds a type already; that type must not be overwritten.
+    if (stored && stored->Find(entryKey) != nullptr) {
+        result.Ok = false;
+        const QString count = counted != nullptr
+                                  ? QStringLiteral("its count \"Number=%1\"").arg(counted->Value)
+                                  : QStringLiteral("its missing count");
+        result.Reason = QStringLiteral("in [%1], %2 points at %3, which already holds a type; "
+                                       "correct the count to store new types")
+                            .arg(section, count, entryKey);
+        return result;
+    }
+    result.Ok = ini.SetIniStrings(section, {{NumberKey, number}, {entryKey, answer}});
     result.Reason = ini.LastWriteError();
     return result;
 }

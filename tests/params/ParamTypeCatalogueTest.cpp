@@ -117,5 +117,24 @@ TEST_F(ParamTypeCatalogueTest, AppendThatCannotBeStoredSaysSoAndWritesNothing) {
     EXPECT_FALSE(ParamTypeCatalogueStore::Append(DevelopmentLanguage::VB, "c").Ok);
 }
 
+// A count a hand edit damaged reads as 0 (or a lowered one points inside the catalogue): the
+// entry it would write next holds a type already, and that type stays.
+TEST_F(ParamTypeCatalogueTest, AppendNeverOverwritesAStoredEntry) {
+    for (const char* count : {"3000000000", "-2", "abc", "1"}) {
+        const QByteArray before =
+            QByteArray("[Param Types VC]\r\nNumber=") + count + "\r\nparam1=int\r\nParam2=long\r\n";
+        Write(before);
+        const AppendTypeResult result =
+            ParamTypeCatalogueStore::Append(DevelopmentLanguage::VC, "x");
+        EXPECT_FALSE(result.Ok) << count;
+        EXPECT_TRUE(result.Reason.contains(QStringLiteral("Number=") + count)) << count;
+        EXPECT_EQ(ReadBytes(path_), before) << count;
+    }
+    // Keys that only look alike are other keys: Param01 is not entry 1.
+    Write("[Param Types VC]\r\nNumber=0\r\nParam01=int\r\n");
+    EXPECT_TRUE(ParamTypeCatalogueStore::Append(DevelopmentLanguage::VC, "x").Ok);
+    EXPECT_EQ(ParamTypeCatalogueStore::Load().ParamTypesVC.Entry(1), QStringLiteral("x"));
+}
+
 } // namespace
 } // namespace quillmark
