@@ -51,7 +51,7 @@ void frmFreeComments::reject() {
 
 bool frmFreeComments::eventFilter(QObject* watched, QEvent* event) {
     if (watched == txtComments) {
-        if (event->type() == QEvent::FocusIn) {
+        if (EntersTextBox(*event)) {
             txtComments_GotFocus();
         } else if (event->type() == QEvent::KeyPress &&
                    IsAltTextChord(*static_cast<QKeyEvent*>(event))) {

@@ -2,6 +2,7 @@
 
 #include "settings/SettingsLayout.h"
 #include "shell/SelectAllText.h"
+#include "shell/SingleLineText.h"
 #include "shell/Twips.h"
 #include "util/ApplicationTitle.h"
 
@@ -56,6 +57,7 @@ void frmOptions::CreateControls() {
 
     txtBeginComments_ = new QLineEdit(Frame1);
     txtBeginComments_->setObjectName(QStringLiteral("txtBeginComments"));
+    KeepOnOneLine(*txtBeginComments_);
     PlaceInTwips(txtBeginComments_, 600, 1920, 375, 315);
 
     lblCommentsHere_ = new QLabel(QStringLiteral("comments here"), Frame1);
@@ -64,6 +66,7 @@ void frmOptions::CreateControls() {
 
     txtEndComments_ = new QLineEdit(Frame1);
     txtEndComments_->setObjectName(QStringLiteral("txtEndComments"));
+    KeepOnOneLine(*txtEndComments_);
     PlaceInTwips(txtEndComments_, 2280, 1920, 375, 315);
 
     auto* Frame2 = new QGroupBox(QStringLiteral("Personalization:"), this);
@@ -76,6 +79,7 @@ void frmOptions::CreateControls() {
 
     txtName_ = new QLineEdit(Frame2);
     txtName_->setObjectName(QStringLiteral("txtName"));
+    KeepOnOneLine(*txtName_);
     PlaceInTwips(txtName_, 120, 600, 4215, 315);
 
     cmdOK_ = new QPushButton(QStringLiteral("&OK"), this);
@@ -173,7 +177,7 @@ void frmOptions::cmdOK_Click() {
 }
 
 bool frmOptions::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
+    if (EntersTextBox(*event)) {
         if (auto* box = qobject_cast<QLineEdit*>(watched)) {
             SelectAllText(*box);
         }

@@ -1,5 +1,6 @@
 #include "shell/SelectAllText.h"
 
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -13,6 +14,14 @@ void SelectAllText(QLineEdit& textBox) {
         return;
     }
     textBox.setSelection(0, length);
+}
+
+bool EntersTextBox(const QEvent& event) {
+    if (event.type() != QEvent::FocusIn) {
+        return false;
+    }
+    const Qt::FocusReason reason = static_cast<const QFocusEvent&>(event).reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
 void SelectAllText(QPlainTextEdit& textBox) {

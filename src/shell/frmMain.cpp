@@ -11,6 +11,7 @@
 #include "shell/AltChord.h"
 #include "shell/ApplicationIcon.h"
 #include "shell/SelectAllText.h"
+#include "shell/SingleLineText.h"
 #include "shell/ToolbarKeyboard.h"
 #include "shell/ToolbarPictures.h"
 #include "shell/Twips.h"
@@ -77,6 +78,7 @@ QLineEdit* MakeField(QWidget* parent, const char* name, QLabel*& label, const ch
     PlaceInTwips(label, 0, top, 1635, 315);
     auto* field = new QLineEdit(parent);
     field->setObjectName(QString::fromLatin1(name));
+    KeepOnOneLine(*field);
     PlaceInTwips(field, 1680, top, 3135, 315);
     label->setBuddy(field);
     return field;
@@ -286,6 +288,9 @@ void frmMain::Form_Unload() {
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::FocusIn) {
+        if (!EntersTextBox(*event)) {
+            return false;
+        }
         if (watched == txtSubName) {
             txtSubName_GotFocus();
         } else if (watched == txtSubPurpose) {

@@ -7,6 +7,7 @@
 
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -155,6 +156,21 @@ private slots:
         // Types added in one opening are offered by the next.
         frmParamAdd next(DevelopmentLanguage::VC, catalogues);
         QCOMPARE(Items(*next.cmbParamType()), QStringList({"int", "char*", "int"}));
+    }
+
+    void answersAndFieldsKeepToOneLine() {
+        ParamTypeCatalogues catalogues;
+        frmParamAdd dialog(DevelopmentLanguage::VC, catalogues);
+        dialog.show();
+        AnswerPrompt(QStringLiteral("unsigned\nint\r\n"));
+        dialog.cmdAddType()->click();
+        QCOMPARE(Stored("Param Types VC", {"Param1"}), QStringList({"unsigned int"}));
+        QGuiApplication::clipboard()->setText(QStringLiteral("\r\nname\r\n"));
+        for (QLineEdit* box : {dialog.txtParamName(), dialog.cmbParamType()->lineEdit(),
+                               dialog.txtParamDescription()}) {
+            box->paste();
+            QCOMPARE(box->text(), QStringLiteral("name"));
+        }
     }
 
     void cancelledPromptAddsNothingButAnEmptyAnswerCounts() {

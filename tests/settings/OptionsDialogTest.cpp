@@ -9,9 +9,11 @@
 #include "settings/frmOptions.h"
 #include "support/IsolatedEnvironment.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -177,6 +179,26 @@ private slots:
                                             "Personal Name=A. Developer\r\nBegin Free=\r\n"
                                             "End Free=\r\n\r\n[Param Types VC]\r\nNumber=2\r\n"
                                             "Param1=int\r\nParam2=char*\r\n"));
+    }
+
+    // A name pasted with its line break is saved, rather than refused by the file with the rest.
+    void pastedLineBreaksDoNotStopTheSave() {
+        GlobalSettings settings;
+        ParamListModel list;
+        RunOptions(settings, list, [](frmOptions& dialog) {
+            dialog.Option1(3)->click();
+            QGuiApplication::clipboard()->setText(QStringLiteral("A. Developer\n"));
+            for (QLineEdit* box :
+                 {dialog.txtName(), dialog.txtBeginComments(), dialog.txtEndComments()}) {
+                box->paste();
+            }
+            dialog.cmdOK()->click();
+        });
+        QCOMPARE(settings.PersonalName, QStringLiteral("A. Developer"));
+        QCOMPARE(SettingsText(), QByteArray("[General]\r\nComments Type=3\r\n"
+                                            "Personal Name=A. Developer\r\n"
+                                            "Begin Free=A. Developer\r\n"
+                                            "End Free=A. Developer\r\n"));
     }
 
     void handEditedLanguageOpensWithNoOption() {

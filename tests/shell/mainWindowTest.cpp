@@ -319,6 +319,37 @@ private slots:
         QVERIFY(window_->isMinimized());
     }
 
+    // A line copied from an editor often ends in a line break; pasted into a one-line box it must
+    // not put a bare line end inside the block.
+    void pastedLineBreaksStayOutOfTheBlock() {
+        SetClipboard("Get\r\nTotal\n");
+        Field("txtSubName")->paste();
+        QCOMPARE(Field("txtSubName")->text(), QStringLiteral("Get Total"));
+        QCOMPARE(Field("txtSubName")->cursorPosition(), 9);
+        SetClipboard("\nAdds up\r");
+        Field("txtSubPurpose")->paste();
+        QCOMPARE(Field("txtSubPurpose")->text(), QStringLiteral("Adds up"));
+        AltClick(Focus(), Qt::Key_C);
+        const QString block = ClipboardText();
+        QVERIFY(block.contains("'  Public Sub Get Total\r\n"));
+        QVERIFY(block.contains("'      Adds up\r\n"));
+        QCOMPARE(block.count(u'\r'), block.count(u"\r\n"));
+        QCOMPARE(block.count(u'\n'), block.count(u"\r\n"));
+    }
+
+    // Coming back to the window (from a dialog or another application) is no move of the focus:
+    // the caret stays where it was, so the next key does not replace the text.
+    void returningToTheWindowKeepsTheCaret() {
+        QTest::keyClicks(Field("txtSubName"), "abcdef");
+        QTest::keyClick(Field("txtSubName"), Qt::Key_Home);
+        QApplication::setActiveWindow(nullptr);
+        QApplication::setActiveWindow(window_.get());
+        QCOMPARE(Focus(), Field("txtSubName"));
+        QVERIFY(Field("txtSubName")->selectedText().isEmpty());
+        QTest::keyClicks(Field("txtSubName"), "X");
+        QCOMPARE(Field("txtSubName")->text(), QStringLiteral("Xabcdef"));
+    }
+
     void altCCopiesTheNameWithoutTypingTheLetter() {
         QTest::keyClicks(Field("txtSubName"), "Main");
         AltClick(Field("txtSubName"), Qt::Key_C);

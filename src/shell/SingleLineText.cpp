@@ -1,0 +1,52 @@
+#include "shell/SingleLineText.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace quillmark {
+
+namespace {
+
+bool IsLineBreak(QChar c) {
+    return c == u'\n' || c == u'\r';
+}
+
+} // namespace
+
+QValidator::State SingleLineValidator::validate(QString& input, int& pos) const {
+    if (std::none_of(input.cbegin(), input.cend(), IsLineBreak)) {
+        return Acceptable;
+    }
+    QString kept;
+    kept.reserve(input.size());
+    int keptBeforeCursor = 0;
+    const qsizetype size = input.size();
+    for (qsizetype i = 0; i < size;) {
+        if (!IsLineBreak(input[i])) {
+            keptBeforeCursor += i < pos ? 1 : 0;
+            kept += input[i++];
+            continue;
+        }
+        const qsizetype runStart = i;
+        while (i < size && IsLineBreak(input[i])) {
+            ++i;
+        }
+        if (runStart > 0 && i < size) {
+            kept += u' ';
+            keptBeforeCursor += runStart < pos ? 1 : 0;
+        }
+    }
+    input = kept;
+    pos = keptBeforeCursor;
+    return Acceptable;
+}
+
+void KeepOnOneLine(QLineEdit& textBox) {
+    textBox.setValidator(new SingleLineValidator(&textBox));
+}
+
+void KeepOnOneLine(QComboBox& comboBox) {
+    comboBox.setValidator(new SingleLineValidator(&comboBox));
+}
+
+} // namespace quillmark

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QValidator>
+
+class QComboBox;
+class QLineEdit;
+
+namespace quillmark {
+
+// Keeps a one-line text box on one line. Text pasted with line breaks (a line copied from an
+// editor often ends in one) would put a bare line end inside the comment block and could not be
+// stored in the settings file. Breaks at either end are dropped; a run of them inside the text
+// becomes one blank. Everything else stays exactly as typed.
+class SingleLineValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override;
+};
+
+void KeepOnOneLine(QLineEdit& textBox);
+void KeepOnOneLine(QComboBox& comboBox);
+
+} // namespace quillmark
