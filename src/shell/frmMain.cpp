@@ -26,6 +26,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -125,6 +126,12 @@ frmMain::frmMain(QWidget* parent)
     SetTabOrder();
 
     connect(TabStrip1, &QTabBar::currentChanged, this, &frmMain::TabStrip1_Click);
+    // Choosing the tab already in front changes no index, yet still moves the focus onto its page.
+    connect(TabStrip1, &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index == TabStrip1->currentIndex()) {
+            TabStrip1_Click();
+        }
+    });
     connect(optSub, &QRadioButton::clicked, this, &frmMain::optSub_Click);
     connect(optFunction, &QRadioButton::clicked, this, &frmMain::optFunction_Click);
     connect(optProperty, &QRadioButton::clicked, this, &frmMain::optProperty_Click);
@@ -297,6 +304,16 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             txtSubPurpose_GotFocus();
         } else if (watched == txtSubReturns) {
             txtSubReturns_GotFocus();
+        }
+        return false;
+    }
+    if (type == QEvent::Shortcut && watched == TabStrip1) {
+        // The tab bar acts on its access keys only when they change the tab.
+        const int current = TabStrip1->currentIndex();
+        if (static_cast<QShortcutEvent*>(event)->key() ==
+            QKeySequence::mnemonic(TabStrip1->tabText(current))) {
+            TabStrip1_Click();
+            return true;
         }
         return false;
     }

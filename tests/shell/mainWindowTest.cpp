@@ -263,6 +263,17 @@ private slots:
         QVERIFY(FrontPageIs(0));
         QCOMPARE(Focus(), Field("txtSubName"));
         QCOMPARE(Field("txtSubName")->selectedText(), QStringLiteral("name"));
+
+        // The tab already in front, by its access key or the mouse, still takes the focus there.
+        AltClick(Focus(), Qt::Key_E);
+        AltClick(Focus(), Qt::Key_G);
+        QCOMPARE(Focus(), Field("txtSubName"));
+        QCOMPARE(Field("txtSubName")->selectedText(), QStringLiteral("name"));
+        AltClick(Focus(), Qt::Key_E);
+        auto* tabs = Child<QTabBar>("TabStrip1");
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+        QCOMPARE(Focus(), Field("txtSubName"));
+        QCOMPARE(tabs->currentIndex(), 0);
     }
 
     void addAccessKeyWorksFromTheGeneralPage() {
