@@ -20,6 +20,7 @@
 #include "util/ApplicationTitle.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -437,27 +438,40 @@ void frmMain::TabStrip1_Click() {
 }
 
 void frmMain::optSub_Click() {
-    txtSubName->setFocus();
+    GiveTheNameTheFocus();
 }
 
 void frmMain::optFunction_Click() {
-    txtSubName->setFocus();
+    GiveTheNameTheFocus();
 }
 
 void frmMain::optProperty_Click() {
-    txtSubName->setFocus();
+    GiveTheNameTheFocus();
 }
 
 void frmMain::optPublic_Click() {
-    txtSubName->setFocus();
+    GiveTheNameTheFocus();
 }
 
 void frmMain::optPrivate_Click() {
-    txtSubName->setFocus();
+    GiveTheNameTheFocus();
 }
 
 void frmMain::optProtected_Click() {
+    GiveTheNameTheFocus();
+}
+
+void frmMain::GiveTheNameTheFocus() {
     txtSubName->setFocus();
+    // An arrow key moves through an option group by clicking the next option and only then giving
+    // it the focus; once that is done, the name takes the focus back.
+    QTimer::singleShot(0, this, [this] {
+        const QWidget* focus = QApplication::focusWidget();
+        if (focus != optGeneral && focus != nullptr && focus->window() == this &&
+            qobject_cast<const QRadioButton*>(focus) != nullptr) {
+            txtSubName->setFocus();
+        }
+    });
 }
 
 void frmMain::optGeneral_Click() {

@@ -84,6 +84,7 @@ private:
     void optPublic_Click();
     void optPrivate_Click();
     void optProtected_Click();
+    void GiveTheNameTheFocus();
     void txtSubName_GotFocus();
     void txtSubPurpose_GotFocus();
     void txtSubReturns_GotFocus();

@@ -307,6 +307,17 @@ private slots:
         AltClick(Focus(), Qt::Key_V);
         QTRY_VERIFY(Child<QRadioButton>("optPrivate")->isChecked());
         QVERIFY(!Field("txtSubName")->text().contains('v'));
+
+        // By arrow key within a group: the group gives the next option the focus after its click.
+        QTest::mouseClick(Child<QRadioButton>("optSub"), Qt::LeftButton);
+        Child<QRadioButton>("optSub")->setFocus();
+        QTest::keyClick(Focus(), Qt::Key_Down);
+        QVERIFY(Child<QRadioButton>("optProperty")->isChecked());
+        QTRY_COMPARE(Focus(), Field("txtSubName"));
+        Child<QRadioButton>("optPrivate")->setFocus();
+        QTest::keyClick(Focus(), Qt::Key_Up);
+        QVERIFY(Child<QRadioButton>("optPublic")->isChecked());
+        QTRY_COMPARE(Focus(), Field("txtSubName"));
     }
 
     void copyPutsTheBlockOnTheClipboardAndResets() {
