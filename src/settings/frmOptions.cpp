@@ -146,6 +146,14 @@ void frmOptions::Option1_Click(int index) {
     txtEndComments_->clear();
 }
 
+QString frmOptions::ShownOrStored(const QLineEdit& box, const QString& stored) {
+    // A hand-edited value longer than a text box holds is shown cut; left as shown, it is written
+    // back whole rather than cut.
+    const int room = box.maxLength();
+    return stored.size() > room && box.text() == QStringView(stored).left(room) ? stored
+                                                                                : box.text();
+}
+
 std::optional<int> frmOptions::SelectedOption() const {
     for (int index = 0; index < LanguageCount; ++index) {
         if (Option1(index)->isChecked()) {
@@ -160,9 +168,9 @@ void frmOptions::cmdOK_Click() {
     // With no option chosen (a hand-edited language opens with none) the stored value stays.
     const std::optional<int> option = SelectedOption();
     chosen.Language = option ? static_cast<DevelopmentLanguage>(*option) : settings_.Language;
-    chosen.PersonalName = txtName_->text();
-    chosen.BeginFree = txtBeginComments_->text();
-    chosen.EndFree = txtEndComments_->text();
+    chosen.PersonalName = ShownOrStored(*txtName_, settings_.PersonalName);
+    chosen.BeginFree = ShownOrStored(*txtBeginComments_, settings_.BeginFree);
+    chosen.EndFree = ShownOrStored(*txtEndComments_, settings_.EndFree);
 
     const SettingsWriteResult written = SettingsLayout::SaveGeneralSettings(chosen);
     // The new settings hold for this run even when the file refused them.

@@ -201,6 +201,23 @@ private slots:
                                             "End Free=A. Developer\r\n"));
     }
 
+    // Text boxes hold 32,767 characters; a longer hand-edited value must not be cut by an OK that
+    // did not touch it, while an edited box saves what it shows.
+    void longHandEditedValuesSurviveOk() {
+        const QString name(40000, u'n');
+        const QString begin = QString(40000, u'b');
+        GlobalSettings settings{name, DevelopmentLanguage::Custom, begin, "*/"};
+        ParamListModel list;
+        RunOptions(settings, list, [](frmOptions& dialog) {
+            QCOMPARE(dialog.txtName()->text().size(), dialog.txtName()->maxLength());
+            dialog.txtBeginComments()->setText(QStringLiteral("/*"));
+            dialog.cmdOK()->click();
+        });
+        QCOMPARE(settings.PersonalName, name);
+        QCOMPARE(settings.BeginFree, QStringLiteral("/*"));
+        QVERIFY(SettingsText().contains("Personal Name=" + name.toLatin1() + "\r\n"));
+    }
+
     void handEditedLanguageOpensWithNoOption() {
         GlobalSettings settings{"", static_cast<DevelopmentLanguage>(7), "", ""};
         ParamListModel list;
