@@ -67,14 +67,23 @@ QString Utility::FormatNumber(double nCur) const {
     if (!std::isfinite(nCur)) {
         throw ConversionError(QString::number(nCur));
     }
+    // Grouped by threes in every locale, as the pattern says: the locale's own number format
+    // would leave the C locale's thousands ungrouped, and Spanish 1234 or Indian lakhs too.
     const QLocale locale;
-    const QString amount = locale.toString(nCur, 'f', 2);
+    const QString digits = QString::number(std::abs(nCur), 'f', 2);
+    const qsizetype wholeDigits = digits.size() - 3; // before ".dd"
+    QString amount = QStringLiteral("$");
     // An amount that rounds to nothing is no debt: "$0.00", never "$-0.00".
-    const QString zero = locale.toString(0.0, 'f', 2);
-    if (amount.endsWith(zero) && amount.size() == locale.negativeSign().size() + zero.size()) {
-        return u'$' + zero;
+    if (nCur < 0 && digits != u"0.00") {
+        amount += locale.negativeSign();
     }
-    return u'$' + amount;
+    for (qsizetype i = 0; i < wholeDigits; ++i) {
+        if (i > 0 && (wholeDigits - i) % 3 == 0) {
+            amount += locale.groupSeparator();
+        }
+        amount += digits[i];
+    }
+    return amount + locale.decimalPoint() + digits.right(2);
 }
 
 QString Utility::FormatDate(const QDateTime& nDate, int nType) const {

@@ -39,6 +39,13 @@ TEST_F(UtilityFormattingTest, FormatNumberGroupsEveryThousandAndRoundsToCents) {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(utility_.FormatNumber(1234567.891), "$1.234.567,89");
     EXPECT_EQ(utility_.FormatNumber(-0.004), "$0,00");
+    // Locales whose own number format groups otherwise, or not at all, still group by threes.
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(utility_.FormatNumber(1234.5), "$1,234.50");
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+    EXPECT_EQ(utility_.FormatNumber(-1234.5), "$-1.234,50");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::India));
+    EXPECT_EQ(utility_.FormatNumber(1234567.891), "$1,234,567.89");
 }
 
 TEST_F(UtilityFormattingTest, FormatNumberRefusesWhatIsNoAmount) {
