@@ -16,19 +16,19 @@ void SelectAllText(QLineEdit& textBox) {
     textBox.setSelection(0, length);
 }
 
+void SelectAllText(QPlainTextEdit& textBox) {
+    QTextCursor cursor = textBox.textCursor();
+    cursor.movePosition(QTextCursor::Start);
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    textBox.setTextCursor(cursor);
+}
+
 bool EntersTextBox(const QEvent& event) {
     if (event.type() != QEvent::FocusIn) {
         return false;
     }
     const Qt::FocusReason reason = static_cast<const QFocusEvent&>(event).reason();
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-}
-
-void SelectAllText(QPlainTextEdit& textBox) {
-    QTextCursor cursor = textBox.textCursor();
-    cursor.movePosition(QTextCursor::Start);
-    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    textBox.setTextCursor(cursor);
 }
 
 } // namespace quillmark

@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QValidator>
+#include <algorithm>
 
 namespace quillmark {
 
@@ -11,7 +13,12 @@ bool IsLineBreak(QChar c) {
     return c == u'\n' || c == u'\r';
 }
 
-} // namespace
+// A validator may rewrite what the box is given, typed or pasted, and the box takes the result.
+class SingleLineValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override;
+};
 
 QValidator::State SingleLineValidator::validate(QString& input, int& pos) const {
     if (std::none_of(input.cbegin(), input.cend(), IsLineBreak)) {
@@ -40,6 +47,8 @@ QValidator::State SingleLineValidator::validate(QString& input, int& pos) const 
     pos = keptBeforeCursor;
     return Acceptable;
 }
+
+} // namespace
 
 void KeepOnOneLine(QLineEdit& textBox) {
     textBox.setValidator(new SingleLineValidator(&textBox));

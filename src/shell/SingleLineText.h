@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QValidator>
-
 class QComboBox;
 class QLineEdit;
 
@@ -11,12 +9,6 @@ namespace quillmark {
 // editor often ends in one) would put a bare line end inside the comment block and could not be
 // stored in the settings file. Breaks at either end are dropped; a run of them inside the text
 // becomes one blank. Everything else stays exactly as typed.
-class SingleLineValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& pos) const override;
-};
-
 void KeepOnOneLine(QLineEdit& textBox);
 void KeepOnOneLine(QComboBox& comboBox);
 
