@@ -4,11 +4,13 @@
 #include "shell/ShownProbe.h"
 #include "shell/StartupData.h"
 #include "shell/frmMain.h"
+#include "util/FileSizeLimit.h"
 
 #include <QApplication>
 #include <QFont>
 
 int main(int argc, char** argv) {
+    quillmark::ReportFileSizeLimitAsWriteError();
     // First, while this is the only thread of the program: how busy is the machine?
     const bool processorIdle = quillmark::AProcessorIsIdle();
     quillmark::StartupReader settings; // reads while the toolkit starts

@@ -155,7 +155,9 @@ void Utility::FileSave(const QString& strFile, const QString& strOut) const {
     // Written beside the target and renamed over it, so a failed save leaves the old file whole.
     QSaveFile file(strFile);
     file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a full disk fails the write itself: where no copy can be made beside
+    // the file and it is written in place, a failure left for the close would go unreported.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         throw FileError(strFile, FileError::Reason::CannotWrite);
     }
     QByteArray bytes = strOut.toUtf8();

@@ -1,4 +1,5 @@
 #include "util/FileError.h"
+#include "util/FileSizeLimit.h"
 #include "util/Utility.h"
 
 #include <QDir>
@@ -6,6 +7,10 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace quillmark {
 namespace {
@@ -112,6 +117,50 @@ TEST_F(UtilityFileTest, SaveErrorsNamePathAndReasonAndChangeNothing) {
     EXPECT_FALSE(QFileInfo::exists(sealed + "/file.txt"));
     QFile::setPermissions(sealed,
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// A full disk fails the save, also where no copy fits beside the file and it is written in place.
+// Needs a small file system of its own, which only root may mount; elsewhere the test is skipped.
+TEST_F(UtilityFileTest, SaveToAFullDiskFails) {
+    const QString disk = PathOf("disk");
+    ASSERT_TRUE(QDir().mkpath(disk));
+    const QByteArray mountPoint = QFile::encodeName(disk);
+    if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0) {
+        GTEST_SKIP() << "no file system of its own to fill (mounting needs root)";
+    }
+    const QString target = disk + "/target.txt";
+    WriteBytes(target, ""); // made first, as the temporary file of a free-text block is
+    QFile filler(disk + "/filler");
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'f')) > 0) {
+    }
+    filler.close();
+    ExpectFileError([&] { utility_.FileSave(target, QString(6000, u'x')); }, target,
+                    Reason::CannotWrite);
+    ::umount2(mountPoint.constData(), MNT_DETACH);
+}
+
+// Past the file-size limit (ulimit -f) a save fails and says so, and the program lives on.
+TEST_F(UtilityFileTest, SaveBeyondTheFileSizeLimitFailsWithoutEndingTheProgram) {
+    const QString path = PathOf("limited.txt");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ReportFileSizeLimitAsWriteError();
+        const rlimit limit{1024, 1024};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        bool failed = false;
+        try {
+            Utility().FileSave(path, QString(8192, u'x'));
+        } catch (const FileError&) {
+            failed = true;
+        }
+        ::_exit(failed ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the save reported success";
 }
 
 } // namespace
