@@ -1,6 +1,7 @@
 #include "cli/SettingsFileReader.h"
 
 #include "cli/InputError.h"
+#include "settings/ProfileOpen.h"
 #include "settings/RegIni.h"
 
 #include <QFile>
@@ -16,7 +17,8 @@ GlobalSettings SettingsFileReader::Load(const QString& path) {
         throw InputError(QStringLiteral("settings file not found: %1").arg(path));
     }
     QFile file(info.absoluteFilePath());
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
+    // A FIFO that no program writes to is no reason to wait: it reads as empty, as at start-up.
+    if (info.isDir() || !OpenProfileToRead(file)) {
         throw InputError(QStringLiteral("cannot read settings file %1").arg(path));
     }
     file.close();

@@ -13,6 +13,8 @@
 #include <QLocale>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -106,6 +108,17 @@ TEST_F(BlockToolTest, TakesWhatTheJsonLeavesOutFromTheSettingsFile) {
     QFile::copy(ini, userIni);
     const auto user = Run({}, R"({"name": "Go"})");
     EXPECT_TRUE(user.Output.startsWith("REM="));
+}
+
+// A FIFO that nothing writes to reads as empty settings instead of waiting for a writer.
+TEST_F(BlockToolTest, SettingsFifoWithoutAWriterReadsAsEmpty) {
+    const QString fifo = folder_.filePath(u"pipe.ini"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ::alarm(60); // a read that waited would hold the whole suite: end it instead
+    const auto result = Run({u"--settings"_s, fifo}, R"({"name": "Go"})");
+    ::alarm(0);
+    EXPECT_EQ(result.ExitStatus, BlockTool::Done) << result.Error.toStdString();
+    EXPECT_TRUE(result.Output.startsWith("'=")) << result.Output.toStdString();
 }
 
 TEST_F(BlockToolTest, BadInputGivesStatusTwoAOneLineMessageAndNoOutput) {
