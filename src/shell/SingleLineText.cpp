@@ -13,6 +13,10 @@ bool IsLineBreak(QChar c) {
     return c == u'\n' || c == u'\r';
 }
 
+bool NeedsChange(QChar c) {
+    return IsLineBreak(c) || c.isNull();
+}
+
 // A validator may rewrite what the box is given, typed or pasted, and the box takes the result.
 class SingleLineValidator : public QValidator {
 public:
@@ -21,27 +25,33 @@ public:
 };
 
 QValidator::State SingleLineValidator::validate(QString& input, int& pos) const {
-    if (std::none_of(input.cbegin(), input.cend(), IsLineBreak)) {
+    if (std::none_of(input.cbegin(), input.cend(), NeedsChange)) {
         return Acceptable;
     }
     QString kept;
     kept.reserve(input.size());
     int keptBeforeCursor = 0;
-    const qsizetype size = input.size();
-    for (qsizetype i = 0; i < size;) {
-        if (!IsLineBreak(input[i])) {
-            keptBeforeCursor += i < pos ? 1 : 0;
-            kept += input[i++];
+    bool blankPending = false;      // a run of breaks after kept text, not yet followed by more
+    bool blankBeforeCursor = false; // that run began before the cursor
+    for (qsizetype i = 0; i < input.size(); ++i) {
+        const QChar c = input[i];
+        if (c.isNull()) {
             continue;
         }
-        const qsizetype runStart = i;
-        while (i < size && IsLineBreak(input[i])) {
-            ++i;
+        if (IsLineBreak(c)) {
+            if (!blankPending && !kept.isEmpty()) {
+                blankPending = true;
+                blankBeforeCursor = i < pos;
+            }
+            continue;
         }
-        if (runStart > 0 && i < size) {
+        if (blankPending) {
             kept += u' ';
-            keptBeforeCursor += runStart < pos ? 1 : 0;
+            keptBeforeCursor += blankBeforeCursor ? 1 : 0;
+            blankPending = false;
         }
+        keptBeforeCursor += i < pos ? 1 : 0;
+        kept += c;
     }
     input = kept;
     pos = keptBeforeCursor;

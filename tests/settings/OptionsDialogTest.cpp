@@ -201,6 +201,22 @@ private slots:
                                             "End Free=A. Developer\r\n"));
     }
 
+    // A NUL a hand edit brought into the name cannot be stored: it must not stop every later OK.
+    void handEditedNulDoesNotStopTheSave() {
+        GlobalSettings settings{QStringLiteral("Ab") + QChar(0) + QStringLiteral("cd"),
+                                DevelopmentLanguage::VB,
+                                {},
+                                {}};
+        ParamListModel list;
+        RunOptions(settings, list, [](frmOptions& dialog) {
+            QCOMPARE(dialog.txtName()->text(), QStringLiteral("Abcd"));
+            dialog.Option1(1)->click();
+            dialog.cmdOK()->click();
+        });
+        QCOMPARE(settings.PersonalName, QStringLiteral("Abcd"));
+        QVERIFY(SettingsText().contains("Personal Name=Abcd\r\n"));
+    }
+
     // Text boxes hold 32,767 characters; a longer hand-edited value must not be cut by an OK that
     // did not touch it, while an edited box saves what it shows.
     void longHandEditedValuesSurviveOk() {
