@@ -318,7 +318,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) {
+    if (type == QEvent::WindowDeactivate && watched == this) {
+        keysPressedHere_.clear(); // their releases may go to another window
+        return false;
+    }
+    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress &&
+        type != QEvent::KeyRelease) {
         return false;
     }
     const auto* widget = qobject_cast<QWidget*>(watched);
@@ -326,12 +331,17 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (type == QEvent::KeyPress) {
+    if (type != QEvent::KeyRelease) {
+        // Every press reaches the focus widget at least as a shortcut override, also one that an
+        // access key then takes.
+        keysPressedHere_.insert(key->key());
         // Presses that no access key took: an Alt chord never types its letter.
-        return IsAltTextChord(*key);
+        return type == QEvent::KeyPress && IsAltTextChord(*key);
     }
-    if (key->isAutoRepeat() || !key->modifiers().testFlag(Qt::AltModifier) ||
-        !IsWindowHotKey(key->key())) {
+    // A hot key acts on the release of a press this window saw. The release of Alt+C that
+    // cancelled a dialog arrives here once the dialog has closed, and must not copy and clear.
+    if (key->isAutoRepeat() || !keysPressedHere_.remove(key->key()) ||
+        !key->modifiers().testFlag(Qt::AltModifier) || !IsWindowHotKey(key->key())) {
         return false;
     }
     // Taken here so that the release, passed on to parent widgets, is handled once.

@@ -6,6 +6,7 @@
 #include "shell/StartupData.h"
 
 #include <QDateTime>
+#include <QSet>
 #include <QWidget>
 #include <functional>
 
@@ -97,6 +98,7 @@ private:
     GlobalSettings settings_;
     mutable PendingCatalogues catalogues_; // read once the window is up, joined when first needed
     bool painted_ = false;                 // what waits for the first paint has been started
+    QSet<int> keysPressedHere_;            // keys pressed in this window, not yet released
     std::function<void()> endApplication_;
     std::function<QDateTime()> clock_;
     Navigator1 Navigator1_;

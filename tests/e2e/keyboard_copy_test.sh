@@ -43,6 +43,13 @@ scenario_visual_basic() {
   e2e_type "The order total."
   add_parameter "OrderID" "Long" "Order to add up" no || return 1
   add_parameter "Discount" "Single" "Discount rate, 0 to 1" yes || return 1
+  # Alt+C is Cancel in the parameter dialog too: its release reaches the main window once the
+  # dialog has closed, and must neither copy nor clear the window.
+  e2e_chord alt a
+  e2e_wait_window "Add New Parameter" || return 1
+  e2e_type "zz"
+  e2e_held_chord alt c
+  e2e_wait_window Quillmark || return 1 # still shown: not copied, cleared and minimised
   e2e_chord alt i          # copy from a field whose text is selected: nothing may be typed
   e2e_chord alt c
   expect <<BLOCK

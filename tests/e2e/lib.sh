@@ -172,6 +172,19 @@ e2e_chord() { # modifier key
   sleep 0.25
 }
 
+# The same, with the key held as long as a person holds it (a tenth of a second or more), so that
+# its release comes well after whatever the press did.
+e2e_held_chord() { # modifier key
+  xdotool keydown "$1"
+  sleep 0.05
+  xdotool keydown "$2"
+  sleep 0.15
+  xdotool keyup "$2"
+  sleep 0.05
+  xdotool keyup "$1"
+  sleep 0.25
+}
+
 e2e_key() { # keysym...
   xdotool key --delay 60 "$@"
   sleep 0.2

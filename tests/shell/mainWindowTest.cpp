@@ -379,6 +379,28 @@ private slots:
         VerifyResetState();
     }
 
+    // Alt+C is also Cancel in the dialogs: it closes one on its press, and its release then
+    // arrives at the window. That release must not copy and clear what the dialog was opened on.
+    void altCThatCancelledADialogDoesNotCopy() {
+        FillDescription();
+        SetClipboard("untouched");
+        QString opened;
+        WhenModalOpens([&opened](QWidget& dialog) {
+            opened = dialog.objectName();
+            QTest::keyPress(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+        });
+        AltClick(Focus(), Qt::Key_A);
+        QTRY_COMPARE(opened, QStringLiteral("frmParamAdd"));
+        QTRY_VERIFY(QApplication::activeModalWidget() == nullptr); // Alt+C pressed Cancel
+        QTest::keyRelease(window_->focusWidget(), Qt::Key_C, Qt::AltModifier);
+        QCOMPARE(ClipboardText(), QStringLiteral("untouched"));
+        QCOMPARE(Field("txtSubName")->text(), QStringLiteral("GetTotal"));
+        QCOMPARE(Model()->RowCount(), 1);
+        // A press and release in the window itself still copies.
+        AltClick(window_->focusWidget(), Qt::Key_C);
+        QVERIFY(ClipboardText().contains("GetTotal"));
+    }
+
     void keyReleasesWithoutAltDoNothing() {
         SetClipboard("untouched");
         Field("txtSubName")->setText("Main");
