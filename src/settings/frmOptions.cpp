@@ -115,7 +115,11 @@ void frmOptions::CreateControls() {
 
 void frmOptions::SelectLanguage(DevelopmentLanguage language) {
     if (IsKnownLanguage(language)) {
-        Option1(static_cast<int>(language))->setChecked(true);
+        QRadioButton* option = Option1(static_cast<int>(language));
+        option->setChecked(true);
+        // The dialog opens on the chosen option, as Tab enters a group on it: on another option
+        // the arrow keys would only move the focus and leave the choice where it was.
+        option->setFocus();
         return;
     }
     // An exclusive group keeps one button checked; unchecking all needs the group opened briefly.

@@ -103,6 +103,16 @@ private slots:
             dialog.cmdCancel()->click();
         });
         QCOMPARE(seen, QVariantList({true, "/*"}));
+
+        // It opens on the chosen option, where the arrow keys change the choice.
+        RunOptions(settings, list, [&](frmOptions& dialog) {
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            seen = {QApplication::focusWidget() == dialog.Option1(2)};
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+            seen << dialog.Option1(1)->isChecked();
+            dialog.cmdCancel()->click();
+        });
+        QCOMPARE(seen, QVariantList({true, true}));
     }
 
     void otherLanguageEmptiesTheCustomBoxesAndCustomTakesTheFocus() {
