@@ -95,15 +95,18 @@ void frmParamAdd::CreateControls() {
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
     PlaceInTwips(cmdCancel_, 2880, 1680, 1095, 375);
 
+    // The labels reach up to their boxes (the classic widths, 465, 405 and 840 twips, cut the
+    // colons off in fonts wider than the classic dialog font).
+    constexpr int labelWidth = 945;
     auto* nameLabel = new QLabel(QStringLiteral("&Name:"), this);
     nameLabel->setBuddy(txtParamName_);
-    PlaceInTwips(nameLabel, 120, 240, 465, 195);
+    PlaceInTwips(nameLabel, 120, 240, labelWidth, 195);
     auto* typeLabel = new QLabel(QStringLiteral("&Type:"), this);
     typeLabel->setBuddy(cmbParamType_);
-    PlaceInTwips(typeLabel, 120, 720, 405, 195);
+    PlaceInTwips(typeLabel, 120, 720, labelWidth, 195);
     auto* descriptionLabel = new QLabel(QStringLiteral("&Description:"), this);
     descriptionLabel->setBuddy(txtParamDescription_);
-    PlaceInTwips(descriptionLabel, 120, 1200, 840, 195);
+    PlaceInTwips(descriptionLabel, 120, 1200, labelWidth, 195);
 
     QWidget::setTabOrder(txtParamName_, cmbParamType_);
     QWidget::setTabOrder(cmbParamType_, cmdAddType_);

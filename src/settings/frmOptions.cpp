@@ -42,9 +42,9 @@ void frmOptions::CreateControls() {
         auto* option = new QRadioButton(
             SettingsLayout::OptionCaption(static_cast<DevelopmentLanguage>(index)), Frame1);
         option->setObjectName(QStringLiteral("Option1(%1)").arg(index));
-        // As wide as the frame allows (4215 rather than 4095 twips): the long captions need the
+        // Nearly as wide as the frame (4260 rather than 4095 twips): the long captions need the
         // room in fonts wider than the classic dialog font.
-        PlaceInTwips(option, 120, optionTops.at(static_cast<size_t>(index)), 4215,
+        PlaceInTwips(option, 120, optionTops.at(static_cast<size_t>(index)), 4260,
                      index == CustomIndex ? 195 : 255);
         Option1_.at(static_cast<size_t>(index)) = option;
     }
@@ -62,7 +62,8 @@ void frmOptions::CreateControls() {
 
     lblCommentsHere_ = new QLabel(QStringLiteral("comments here"), Frame1);
     lblCommentsHere_->setObjectName(QStringLiteral("lblCommentsHere"));
-    PlaceInTwips(lblCommentsHere_, 1080, 1980, 1080, 195);
+    // Wider than the classic 1080 twips, up to the end box, so that the last letter shows.
+    PlaceInTwips(lblCommentsHere_, 1080, 1980, 1200, 195);
 
     txtEndComments_ = new QLineEdit(Frame1);
     txtEndComments_->setObjectName(QStringLiteral("txtEndComments"));
@@ -75,7 +76,7 @@ void frmOptions::CreateControls() {
 
     auto* Label1 = new QLabel(QStringLiteral("Developers Name:"), Frame2);
     Label1->setObjectName(QStringLiteral("Label1"));
-    PlaceInTwips(Label1, 120, 360, 1320, 195);
+    PlaceInTwips(Label1, 120, 360, 1560, 195); // 1320 twips in the classic font: the colon is cut
 
     txtName_ = new QLineEdit(Frame2);
     txtName_->setObjectName(QStringLiteral("txtName"));

@@ -1,4 +1,5 @@
 #include "shell/ApplicationStyle.h"
+#include "shell/DialogFont.h"
 #include "shell/FontWarmUp.h"
 #include "shell/IdleProcessor.h"
 #include "shell/ShownProbe.h"
@@ -7,7 +8,6 @@
 #include "util/FileSizeLimit.h"
 
 #include <QApplication>
-#include <QFont>
 
 int main(int argc, char** argv) {
     quillmark::ReportFileSizeLimitAsWriteError();
@@ -19,12 +19,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("quillmark"));
     QApplication::setDesktopFileName(QStringLiteral("quillmark"));
     QApplication::setStyle(new quillmark::ApplicationStyle);
-    // The windows are laid out in twips for a narrow 8-point dialog font; the desktop's wider
-    // default would clip captions such as "Sub/Function Returns:".
-    QFont dialogFont = fonts.WithFamilyResolved(QApplication::font());
-    dialogFont.setPointSizeF(8.0);
-    dialogFont.setStretch(QFont::SemiCondensed);
-    QApplication::setFont(dialogFont);
+    QApplication::setFont(quillmark::DialogFont(fonts.WithFamilyResolved(QApplication::font())));
 
     fonts.FillDatabase();
     quillmark::frmMain window;

@@ -3,6 +3,7 @@
 #include "params/frmParamAdd.h"
 #include "settings/RegIni.h"
 #include "settings/SettingsLayout.h"
+#include "support/ClippedCaptions.h"
 #include "support/IsolatedEnvironment.h"
 
 #include <QAbstractItemView>
@@ -94,6 +95,15 @@ private slots:
 
         frmParamAdd delphi(DevelopmentLanguage::Delphi, catalogues);
         QCOMPARE(delphi.cmbParamType()->count(), 0);
+    }
+
+    void captionsFitTheirControls() {
+        const test::DialogFontInUse font;
+        ParamTypeCatalogues catalogues;
+        frmParamAdd dialog(DevelopmentLanguage::VB, catalogues);
+        dialog.show();
+        const QStringList clipped = test::ClippedCaptions(dialog);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u", ")));
     }
 
     void typeListShowsEveryEntryWhole() {

@@ -7,6 +7,7 @@
 #include "settings/RegIni.h"
 #include "settings/SettingsLayout.h"
 #include "settings/frmOptions.h"
+#include "support/ClippedCaptions.h"
 #include "support/IsolatedEnvironment.h"
 
 #include <QClipboard>
@@ -78,6 +79,18 @@ private slots:
     void initTestCase() { session_.StartRun(); }
     void init() { session_.StartTest(); }
     void cleanup() { session_.CheckNoStrayMessages(); }
+
+    void captionsFitTheirControls() {
+        const test::DialogFontInUse font;
+        GlobalSettings settings{"", DevelopmentLanguage::Custom, "", ""};
+        ParamListModel list;
+        QStringList clipped;
+        RunOptions(settings, list, [&](frmOptions& dialog) {
+            clipped = test::ClippedCaptions(dialog);
+            dialog.cmdCancel()->click();
+        });
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u", ")));
+    }
 
     void opensWithTheCurrentSettings() {
         GlobalSettings settings{"A. Developer", DevelopmentLanguage::Custom, "/*", "*/"};

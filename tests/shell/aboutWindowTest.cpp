@@ -1,6 +1,7 @@
 #include "QuillmarkVersion.h"
 #include "shell/ShellTestSupport.h"
 #include "shell/frmAbout.h"
+#include "support/ClippedCaptions.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -62,6 +63,14 @@ private slots:
         store_ = std::make_unique<RegistryStore>(folder_.filePath("registry"));
         QDir(folder_.path()).removeRecursively();
         QDir().mkpath(folder_.filePath("registry"));
+    }
+
+    void captionsFitTheirControls() {
+        const test::DialogFontInUse font;
+        frmAbout about(nullptr, *store_);
+        about.show();
+        const QStringList clipped = test::ClippedCaptions(about);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u", ")));
     }
 
     void versionLineHasItsFixedDigits() {

@@ -1,6 +1,7 @@
 #include "shell/HelpTexts.h"
 #include "shell/ShellTestSupport.h"
 #include "shell/frmHelp.h"
+#include "support/ClippedCaptions.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -40,6 +41,14 @@ private slots:
         }
         QCOMPARE(letters, QStringLiteral("ABCEFGINOPRSTUV"));
         QVERIFY(!list.contains("\n\n") && list.count('\n') == list.count("\r\n"));
+    }
+
+    void captionsFitTheirControls() {
+        const test::DialogFontInUse font;
+        frmHelp help;
+        help.show();
+        const QStringList clipped = test::ClippedCaptions(help);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u", ")));
     }
 
     void opensOnTheFirstPageWithTheExactTexts() {

@@ -4,6 +4,7 @@
 #include "shell/Navigator1.h"
 #include "shell/ShellTestSupport.h"
 #include "shell/frmMain.h"
+#include "support/ClippedCaptions.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -94,6 +95,14 @@ private slots:
         QCOMPARE(Focus(), Field("txtSubName"));
         VerifyResetState();
         QCOMPARE(window_->Settings().Language, DevelopmentLanguage::VB);
+    }
+
+    void captionsFitTheirControls() {
+        const test::DialogFontInUse font;
+        frmMain window; // made in the font, as the application makes it
+        window.show();
+        const QStringList clipped = test::ClippedCaptions(window);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u", ")));
     }
 
     void windowIconIsTheApplicationsOwnPictures() {
