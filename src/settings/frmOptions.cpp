@@ -20,6 +20,14 @@ namespace {
 
 constexpr int CustomIndex = static_cast<int>(DevelopmentLanguage::Custom);
 
+// What OK stores from a box: a hand-edited value longer than a text box holds is shown cut; left
+// as shown, it is written back whole rather than cut.
+QString ShownOrStored(const QLineEdit& box, const QString& stored) {
+    const int room = box.maxLength();
+    return stored.size() > room && box.text() == QStringView(stored).left(room) ? stored
+                                                                                : box.text();
+}
+
 } // namespace
 
 frmOptions::frmOptions(GlobalSettings& settings, QWidget* parent)
@@ -149,14 +157,6 @@ void frmOptions::Option1_Click(int index) {
     ShowCustomRemarks(false);
     txtBeginComments_->clear();
     txtEndComments_->clear();
-}
-
-QString frmOptions::ShownOrStored(const QLineEdit& box, const QString& stored) {
-    // A hand-edited value longer than a text box holds is shown cut; left as shown, it is written
-    // back whole rather than cut.
-    const int room = box.maxLength();
-    return stored.size() > room && box.text() == QStringView(stored).left(room) ? stored
-                                                                                : box.text();
 }
 
 std::optional<int> frmOptions::SelectedOption() const {

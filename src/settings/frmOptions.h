@@ -47,7 +47,6 @@ private:
     void CreateControls();
     void cmdOK_Click();
     std::optional<int> SelectedOption() const;
-    static QString ShownOrStored(const QLineEdit& box, const QString& stored);
 
     GlobalSettings& settings_;
 

@@ -48,7 +48,7 @@ scenario_visual_basic() {
   e2e_chord alt a
   e2e_wait_window "Add New Parameter" || return 1
   e2e_type "zz"
-  e2e_held_chord alt c
+  e2e_chord alt c 0.15
   e2e_wait_window Quillmark || return 1 # still shown: not copied, cleared and minimised
   e2e_chord alt i          # copy from a field whose text is selected: nothing may be typed
   e2e_chord alt c

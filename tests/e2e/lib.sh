@@ -162,24 +162,19 @@ e2e_stop_app() {
   E2E_APP_PID=""
 }
 
-# One chord as a person plays it: Alt down, the letter pressed and released, Alt up.
-e2e_chord() { # modifier key
+# One chord as a person plays it: Alt down, the letter pressed and released, Alt up. With a third
+# argument the letter is held that many seconds, as long as a person holds it (a tenth of a second
+# or more), so that its release comes well after whatever its press did.
+e2e_chord() { # modifier key [seconds held]
   xdotool keydown "$1"
   sleep 0.05
-  xdotool key "$2"
-  sleep 0.05
-  xdotool keyup "$1"
-  sleep 0.25
-}
-
-# The same, with the key held as long as a person holds it (a tenth of a second or more), so that
-# its release comes well after whatever the press did.
-e2e_held_chord() { # modifier key
-  xdotool keydown "$1"
-  sleep 0.05
-  xdotool keydown "$2"
-  sleep 0.15
-  xdotool keyup "$2"
+  if [ -n "${3:-}" ]; then
+    xdotool keydown "$2"
+    sleep "$3"
+    xdotool keyup "$2"
+  else
+    xdotool key "$2"
+  fi
   sleep 0.05
   xdotool keyup "$1"
   sleep 0.25

@@ -244,7 +244,7 @@ private slots:
     // did not touch it, while an edited box saves what it shows.
     void longHandEditedValuesSurviveOk() {
         const QString name(40000, u'n');
-        const QString begin = QString(40000, u'b');
+        const QString begin(40000, u'b');
         GlobalSettings settings{name, DevelopmentLanguage::Custom, begin, "*/"};
         ParamListModel list;
         RunOptions(settings, list, [](frmOptions& dialog) {
