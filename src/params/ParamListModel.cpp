@@ -25,10 +25,10 @@ void ParamListModel::RemoveColumn(int position) {
     endRemoveColumns();
 }
 
-void ParamListModel::AppendRow(const QString& text, const QStringList& subItems) {
+void ParamListModel::AppendRow(const CommentParameter& row) {
     const int at = RowCount();
     beginInsertRows({}, at, at);
-    rows_.append(QStringList{text} + subItems);
+    rows_.append(row);
     endInsertRows();
 }
 
@@ -56,7 +56,21 @@ QVariant ParamListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) {
         return {};
     }
-    return rows_.at(index.row()).value(index.column());
+    const CommentParameter& row = rows_.at(index.row());
+    const QString& key = columns_.at(index.column()).Key;
+    if (key == QLatin1String("Name")) {
+        return row.Name;
+    }
+    if (key == QLatin1String("Optional")) {
+        return row.Optional;
+    }
+    if (key == QLatin1String("Type")) {
+        return row.Type;
+    }
+    if (key == QLatin1String("Description")) {
+        return row.Description;
+    }
+    return {};
 }
 
 QVariant ParamListModel::headerData(int section, Qt::Orientation orientation, int role) const {

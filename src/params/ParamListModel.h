@@ -1,15 +1,16 @@
 #pragma once
 
+#include "comments/CommentParameter.h"
+
 #include <QAbstractTableModel>
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 namespace quillmark {
 
-// The rows of the parameter list: each holds its own text and sub-item cells, independent of the
-// column headers. Column c shows cell c (the row text, then sub-item 1, 2, 3) whatever header
-// stands above it, so removing the "Optional" header shifts the cells shown, not the cells kept.
+// The rows of the parameter list. Each row keeps its fields by name, and each column shows the
+// field its key names, so a row entered under one language still reads right after the "Optional"
+// column comes or goes with a change of language.
 class ParamListModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -29,11 +30,11 @@ public:
     void InsertColumn(int position, const Column& column);
     void RemoveColumn(int position);
 
-    // Rows, 0-based; sub-items 1-based, empty when the row has none at that index.
+    // Rows, 0-based. Optional is "Yes" or "No" for a row entered under Visual Basic, empty for
+    // one entered under another language.
     int RowCount() const { return static_cast<int>(rows_.size()); }
-    void AppendRow(const QString& text, const QStringList& subItems);
-    QString RowText(int row) const { return rows_.at(row).value(0); }
-    QString SubItem(int row, int index) const { return rows_.at(row).value(index); }
+    void AppendRow(const CommentParameter& row);
+    const CommentParameter& Row(int row) const { return rows_.at(row); }
     void RemoveRow(int row);
     void Clear();
 
@@ -44,7 +45,7 @@ public:
 
 private:
     QList<Column> columns_;
-    QList<QStringList> rows_; // cell 0 is the row text
+    QList<CommentParameter> rows_;
 };
 
 } // namespace quillmark

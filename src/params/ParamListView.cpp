@@ -20,6 +20,9 @@ ParamListView::ParamListView(QWidget* parent) : QTreeView(parent) {
     setSortingEnabled(false);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
+    // Report lists align their captions left: centred, "Description" sits beyond the list's right
+    // edge in its wide column, over descriptions that do show.
+    header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void ParamListView::SetParamModel(ParamListModel* model) {

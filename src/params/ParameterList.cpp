@@ -51,16 +51,15 @@ void ParameterList::AddParameter(QWidget* parent, ParamListModel& list,
     if (!dialog.OKPressed()) {
         return;
     }
-    const QString type = dialog.cmbParamType()->currentText();
-    const QString description = dialog.txtParamDescription()->text();
+    CommentParameter row;
+    row.Name = dialog.txtParamName()->text();
     if (language == DevelopmentLanguage::VB) {
         const bool optional = dialog.chkOptional()->checkState() == Qt::Checked;
-        list.AppendRow(
-            dialog.txtParamName()->text(),
-            {optional ? QStringLiteral("Yes") : QStringLiteral("No"), type, description});
-    } else {
-        list.AppendRow(dialog.txtParamName()->text(), {type, description});
+        row.Optional = optional ? QStringLiteral("Yes") : QStringLiteral("No");
     }
+    row.Type = dialog.cmbParamType()->currentText();
+    row.Description = dialog.txtParamDescription()->text();
+    list.AppendRow(row);
 }
 
 void ParameterList::RemoveSelected(ParamListView& view) {
@@ -73,21 +72,16 @@ void ParameterList::RemoveSelected(ParamListView& view) {
 
 QList<CommentParameter> ParameterList::ReadParameters(const ParamListModel& list,
                                                       DevelopmentLanguage language) {
-    // Rows keep the cells of the language they were added under; they are read by today's.
+    // Only Visual Basic has optional parameters: under any other language the flag a row may have
+    // been given earlier is left out, and comes back with a switch back to Visual Basic.
     const bool visualBasic = language == DevelopmentLanguage::VB;
     QList<CommentParameter> parameters;
     const int rows = list.RowCount();
     parameters.reserve(rows);
     for (int row = 0; row < rows; ++row) {
-        CommentParameter parameter;
-        parameter.Name = list.RowText(row);
-        if (visualBasic) {
-            parameter.Optional = list.SubItem(row, 1);
-            parameter.Type = list.SubItem(row, 2);
-            parameter.Description = list.SubItem(row, 3);
-        } else {
-            parameter.Type = list.SubItem(row, 1);
-            parameter.Description = list.SubItem(row, 2);
+        CommentParameter parameter = list.Row(row);
+        if (!visualBasic) {
+            parameter.Optional.clear();
         }
         parameters.append(parameter);
     }

@@ -26,7 +26,7 @@ public:
                              ParamTypeCatalogues& catalogues);
     // `cmdParamRemove_Click`: removes the selected row; nothing selected does nothing.
     static void RemoveSelected(ParamListView& view);
-    // The rows as the copy operation reads them, by the current language's cell positions.
+    // The rows as the copy operation reads them, with the Optional flag under Visual Basic only.
     static QList<CommentParameter> ReadParameters(const ParamListModel& list,
                                                   DevelopmentLanguage language);
 };

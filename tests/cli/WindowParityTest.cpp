@@ -108,14 +108,11 @@ private:
     void AddParameters(const QList<CommentParameter>& parameters) {
         ParamListModel* model = window_->ParamList().ParamModel();
         const bool visualBasic = window_->Settings().Language == DevelopmentLanguage::VB;
-        for (const CommentParameter& parameter : parameters) {
-            if (visualBasic) {
-                model->AppendRow(parameter.Name, {parameter.IsOptional() ? QStringLiteral("Yes")
-                                                                         : QStringLiteral("No"),
-                                                  parameter.Type, parameter.Description});
-            } else {
-                model->AppendRow(parameter.Name, {parameter.Type, parameter.Description});
-            }
+        for (CommentParameter parameter : parameters) {
+            parameter.Optional = !visualBasic             ? QString()
+                                 : parameter.IsOptional() ? QStringLiteral("Yes")
+                                                          : QStringLiteral("No");
+            model->AppendRow(parameter);
         }
     }
 

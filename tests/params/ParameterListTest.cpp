@@ -36,6 +36,19 @@ QList<QStringList> Read(const ParamListModel& list, DevelopmentLanguage language
     return rows;
 }
 
+// Each row as the list shows it, column by column.
+QList<QStringList> Shown(const ParamListModel& list) {
+    QList<QStringList> rows;
+    for (int row = 0; row < list.rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < list.columnCount(); ++column) {
+            cells << list.data(list.index(row, column), Qt::DisplayRole).toString();
+        }
+        rows << cells;
+    }
+    return rows;
+}
+
 const QStringList AllColumns{"Name", "Optional", "Type", "Description"};
 const QStringList WithoutOptional{"Name", "Type", "Description"};
 
@@ -107,41 +120,56 @@ private slots:
                                      {"", "No", "", ""}}));
     }
 
-    void otherLanguagesHideOptionalAndKeepTwoCells() {
+    void otherLanguagesHideOptionalAndKeepNoFlag() {
         ParamListModel list;
         ParamTypeCatalogues catalogues;
+        ParameterList::ApplyStartupColumnRule(list, DevelopmentLanguage::Delphi);
         bool optionalShown = true;
         // Checked but hidden: the flag is not kept for the other languages.
         AddThroughDialog(list, DevelopmentLanguage::Delphi, catalogues,
                          {"Sender", "TObject", "who clicked", true}, true, &optionalShown);
         QVERIFY(!optionalShown);
-        QCOMPARE(list.RowCount(), 1);
-        QCOMPARE(QStringList(
-                     {list.RowText(0), list.SubItem(0, 1), list.SubItem(0, 2), list.SubItem(0, 3)}),
-                 QStringList({"Sender", "TObject", "who clicked", ""}));
+        QCOMPARE(Read(list, DevelopmentLanguage::Delphi),
+                 QList<QStringList>({{"Sender", "", "TObject", "who clicked"}}));
+        QCOMPARE(Shown(list), QList<QStringList>({{"Sender", "TObject", "who clicked"}}));
     }
 
-    void rowsAddedUnderVisualBasicReadSwappedAfterASwitch() {
+    void rowsKeepTheirFieldsWhenTheLanguageChanges() {
         ParamListModel list;
         ParamTypeCatalogues catalogues;
+        ParameterList::ApplyStartupColumnRule(list, DevelopmentLanguage::VB);
         AddThroughDialog(list, DevelopmentLanguage::VB, catalogues, {"a", "Long", "first", true});
+        AddThroughDialog(list, DevelopmentLanguage::VB, catalogues, {"b", "Integer", "second"});
+
+        // Visual Basic to C/C++: the block and the list both lose only the Optional flag.
         ParameterList::ApplyColumnRuleAfterOptions(list, DevelopmentLanguage::VC);
-        AddThroughDialog(list, DevelopmentLanguage::VC, catalogues, {"b", "int", "second"});
+        AddThroughDialog(list, DevelopmentLanguage::VC, catalogues, {"c", "int", "third"});
         QCOMPARE(Read(list, DevelopmentLanguage::VC),
-                 QList<QStringList>({{"a", "", "Yes", "Long"}, {"b", "", "int", "second"}}));
-        // And the other way: a C/C++ row read as Visual Basic gives its type as the Optional cell,
-        // which is not "Yes", so the parameter is not optional.
+                 QList<QStringList>({{"a", "", "Long", "first"},
+                                     {"b", "", "Integer", "second"},
+                                     {"c", "", "int", "third"}}));
+        QCOMPARE(Shown(list),
+                 QList<QStringList>(
+                     {{"a", "Long", "first"}, {"b", "Integer", "second"}, {"c", "int", "third"}}));
+
+        // And back: the flags given under Visual Basic return; the C/C++ row has none.
+        ParameterList::ApplyColumnRuleAfterOptions(list, DevelopmentLanguage::VB);
         QCOMPARE(Read(list, DevelopmentLanguage::VB),
-                 QList<QStringList>({{"a", "Yes", "Long", "first"}, {"b", "int", "second", ""}}));
+                 QList<QStringList>({{"a", "Yes", "Long", "first"},
+                                     {"b", "No", "Integer", "second"},
+                                     {"c", "", "int", "third"}}));
+        QCOMPARE(Shown(list), QList<QStringList>({{"a", "Yes", "Long", "first"},
+                                                  {"b", "No", "Integer", "second"},
+                                                  {"c", "", "int", "third"}}));
     }
 
     void removeTakesTheSelectedRowOnly() {
         ParamListModel list;
         ParamListView view;
         view.SetParamModel(&list);
-        list.AppendRow("a", {"int", ""});
-        list.AppendRow("b", {"int", ""});
-        list.AppendRow("c", {"int", ""});
+        list.AppendRow({"a", "", "int", ""});
+        list.AppendRow({"b", "", "int", ""});
+        list.AppendRow({"c", "", "int", ""});
 
         ParameterList::RemoveSelected(view); // nothing selected: nothing happens
         QCOMPARE(list.RowCount(), 3);
@@ -149,8 +177,8 @@ private slots:
         view.setCurrentIndex(list.index(1, 0));
         ParameterList::RemoveSelected(view);
         QCOMPARE(list.RowCount(), 2);
-        QCOMPARE(list.RowText(0), QStringLiteral("a"));
-        QCOMPARE(list.RowText(1), QStringLiteral("c"));
+        QCOMPARE(list.Row(0).Name, QStringLiteral("a"));
+        QCOMPARE(list.Row(1).Name, QStringLiteral("c"));
 
         ParamListModel empty;
         ParamListView emptyView;

@@ -66,7 +66,7 @@ private:
         Field("txtSubName")->setText("GetTotal");
         Field("txtSubPurpose")->setText("Adds up");
         Field("txtSubReturns")->setText("Total");
-        Model()->AppendRow("OrderID", {"No", "Long", "Order to add up"});
+        Model()->AppendRow({"OrderID", "No", "Long", "Order to add up"});
     }
     void VerifyResetState() {
         QVERIFY(Child<QRadioButton>("optSub")->isChecked());
