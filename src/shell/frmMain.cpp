@@ -474,12 +474,12 @@ void frmMain::optProtected_Click() {
 void frmMain::GiveTheNameTheFocus() {
     txtSubName->setFocus();
     // An arrow key moves through an option group by clicking the next option and only then giving
-    // it the focus; once that is done, the name takes the focus back.
+    // it the focus; once that is done, the name takes the focus back. The window's own focus child
+    // is asked: after General's dialog the window may not be active again yet.
     QTimer::singleShot(0, this, [this] {
-        const QWidget* focus = QApplication::focusWidget();
-        if (focus != optGeneral && focus != nullptr && focus->window() == this &&
-            qobject_cast<const QRadioButton*>(focus) != nullptr) {
+        if (qobject_cast<const QRadioButton*>(focusWidget()) != nullptr) {
             txtSubName->setFocus();
+            SelectAllText(*txtSubName);
         }
     });
 }
@@ -490,9 +490,13 @@ void frmMain::optGeneral_Click() {
     dialog.exec();
     if (dialog.OKPressed) {
         BuildComments();
+        GiveTheNameTheFocus(); // back from the General option, when an arrow key chose it
     } else {
         optSub->setChecked(true);
         optSub_Click();
+        // The dialog has closed but this window is not active again yet, so the name's focus-in
+        // comes as a re-activation, which selects nothing.
+        SelectAllText(*txtSubName);
     }
     freeComments_ = nullptr;
 }

@@ -80,6 +80,11 @@ scenario_delphi() {
   e2e_write_settings $'[General]\r\nPersonal Name=A. Developer\r\nComments Type=2\r\n'
   e2e_start_app "$APP" || return 1
   e2e_chord alt b
+  e2e_type "Draft"
+  e2e_chord alt n          # General, then Cancel: back in the name, its text selected
+  e2e_wait_window "Free Text Comments" || return 1
+  e2e_key Escape
+  e2e_wait_window Quillmark || return 1
   e2e_type "GetTotal"
   e2e_chord alt f          # the kind after the name: the name keeps what was typed
   e2e_chord alt e

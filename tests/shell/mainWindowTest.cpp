@@ -470,6 +470,30 @@ private slots:
         QVERIFY(!window_->isMinimized());
     }
 
+    void generalByArrowKeyGivesTheNameTheFocusBack() {
+        // The arrow key gives the General option the focus only after its dialog has closed.
+        FillDescription();
+        WhenModalOpens([](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); });
+        QTest::mouseClick(Child<QRadioButton>("optProperty"), Qt::LeftButton);
+        Child<QRadioButton>("optProperty")->setFocus();
+        QTest::keyClick(Focus(), Qt::Key_Right);
+        QVERIFY(Child<QRadioButton>("optSub")->isChecked());
+        QTRY_COMPARE(window_->focusWidget(), Field("txtSubName"));
+        QCOMPARE(Field("txtSubName")->selectedText(), QStringLiteral("GetTotal"));
+
+        WhenModalOpens([](QWidget& dialog) {
+            dialog.findChild<QPlainTextEdit*>("txtComments")->setPlainText("free");
+            dialog.findChild<QPushButton*>("cmdOK")->click();
+        });
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        Child<QRadioButton>("optProperty")->click();
+        Child<QRadioButton>("optProperty")->setFocus();
+        QTest::keyClick(Focus(), Qt::Key_Right);
+        QVERIFY(ClipboardText().contains("' free\r\n"));
+        QTRY_COMPARE(window_->focusWidget(), Field("txtSubName"));
+    }
+
     void exitEndsTheRunWithoutSaving() {
         test::WriteSettingsFile("[General]\r\nPersonal Name=Ann\r\n");
         window_.reset();
