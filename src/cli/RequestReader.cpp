@@ -229,7 +229,7 @@ QString RequestReader::LanguageName(DevelopmentLanguage language) {
 
 QStringList RequestReader::SplitFreeText(const QString& text) {
     // The window's own rule, without its temporary file.
-    return SplitReaderLines(FreeTextRoundTrip::SavedText(text));
+    return SplitReaderLines(FreeTextRoundTrip::SavedText(SeparatorsAsLineFeeds(text)));
 }
 
 BlockDescription RequestReader::Read(const QByteArray& json) {

@@ -30,6 +30,15 @@ private:
 
 } // namespace
 
+QString SeparatorsAsLineFeeds(QString text) {
+    for (QChar& character : text) {
+        if (character == QChar::ParagraphSeparator || character == QChar::LineSeparator) {
+            character = u'\n';
+        }
+    }
+    return text;
+}
+
 QStringList SplitReaderLines(QStringView text) {
     QStringList lines;
     qsizetype start = 0;

@@ -12,6 +12,10 @@ namespace quillmark {
 // no lines at all.
 QStringList SplitReaderLines(QStringView text);
 
+// Text as typed in a multi-line box, with its paragraph and line separators (U+2029, U+2028) as
+// line feeds: each shows as a line break, so each is one.
+QString SeparatorsAsLineFeeds(QString text);
+
 // The lines of a free-text comment. The text is saved to a fresh temporary file ("~qm" prefix)
 // with one line break appended and read back line by line; the file is removed on every path.
 // When the file cannot be made, written or read, the same lines come from the text in memory,

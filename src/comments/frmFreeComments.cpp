@@ -1,5 +1,6 @@
 #include "comments/frmFreeComments.h"
 
+#include "comments/FreeTextLines.h"
 #include "shell/AltChord.h"
 #include "shell/SelectAllText.h"
 #include "shell/Twips.h"
@@ -8,6 +9,7 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace quillmark {
 
@@ -42,7 +44,9 @@ frmFreeComments::frmFreeComments(QWidget* parent)
 }
 
 QString frmFreeComments::CommentText() const {
-    return txtComments->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    // The raw text: the plain-text view would turn a no-break space into a blank.
+    return SeparatorsAsLineFeeds(txtComments->document()->toRawText())
+        .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 }
 
 void frmFreeComments::reject() {

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <algorithm>
 #include <cmath>
 
@@ -40,6 +41,12 @@ QChar SeparatorOf(const QString& format, QChar fallback) {
 
 QString InvalidDateText(const QDateTime& value) {
     return value.isNull() ? QStringLiteral("null date") : QStringLiteral("invalid date");
+}
+
+// Every character as saved: a leading U+FEFF is text the user typed, not a mark to drop.
+QString DecodeWhole(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
 }
 
 QByteArray ReadWholeFile(const QString& path) {
@@ -132,11 +139,11 @@ int Utility::YearsDifference(QDate varNow, QDate varThen) const {
 }
 
 QString Utility::ReadFile(const QString& strFileName) const {
-    return QString::fromUtf8(ReadWholeFile(strFileName));
+    return DecodeWhole(ReadWholeFile(strFileName));
 }
 
 QString Utility::FileRead(const QString& strFile) const {
-    return QString::fromUtf8(ReadWholeFile(strFile));
+    return DecodeWhole(ReadWholeFile(strFile));
 }
 
 void Utility::FileSave(const QString& strFile, const QString& strOut) const {

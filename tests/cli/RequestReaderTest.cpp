@@ -36,6 +36,9 @@ TEST(RequestReaderTest, SplitsFreeTextLikeTheWindow) {
     EXPECT_EQ(RequestReader::Read(R"({"text": ""})").FreeTextLines, QStringList{QString()});
     EXPECT_EQ(RequestReader::Read(R"({"text": "a\r\nb\nc\rd"})").FreeTextLines,
               (QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s}));
+    // Separators break lines as the window's box shows them; other characters stay as given.
+    EXPECT_EQ(RequestReader::Read(R"({"text": "\uFEFFa\u00A0b\u2028c\u2029d"})").FreeTextLines,
+              (QStringList{u"\uFEFFa\u00A0b"_s, u"c"_s, u"d"_s}));
     EXPECT_EQ(RequestReader::Read(R"({"text": "a\n"})").FreeTextLines,
               (QStringList{u"a"_s, QString()}));
     EXPECT_EQ(RequestReader::Read(R"({"text": ["a", ""]})").FreeTextLines,

@@ -428,14 +428,18 @@ private slots:
             QCOMPARE(dialog.objectName(), QStringLiteral("frmFreeComments"));
             auto* text = dialog.findChild<QPlainTextEdit*>("txtComments");
             QVERIFY(text->toPlainText().isEmpty());
-            text->setPlainText(QString::fromUtf8("Grüße, 東京, ✓\nsecond"));
+            // A leading zero-width no-break space and a no-break space stay as typed; a line
+            // separator (Shift+Enter) breaks the line as it shows.
+            text->setPlainText(QChar(0xFEFF) +
+                               QString::fromUtf8("Grüße,\u00A0東京, ✓\nsecond\u2028third"));
             dialog.findChild<QPushButton*>("cmdOK")->click();
         });
         QTest::mouseClick(Child<QRadioButton>("optGeneral"), Qt::LeftButton);
         QCOMPARE(ClipboardText(), QString::fromUtf8("'========================================"
                                                     "================================\r\n"
-                                                    "' Grüße, 東京, ✓\r\n"
+                                                    "' \uFEFFGrüße,\u00A0東京, ✓\r\n"
                                                     "' second\r\n"
+                                                    "' third\r\n"
                                                     "'----------------------------------------"
                                                     "--------------------------------\r\n"));
         VerifyResetState();

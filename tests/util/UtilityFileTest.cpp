@@ -82,8 +82,8 @@ TEST_F(UtilityFileTest, ReadersReturnEveryCharacterUnchanged) {
         EXPECT_EQ(ReadBoth(path), QString::fromUtf8(bytes));
     }
 
-    // Text is UTF-8 both ways.
-    const QString text = QString::fromUtf8("J\u00fcrgen Gro\u00df \U0001F600");
+    // Text is UTF-8 both ways, a leading U+FEFF (zero-width no-break space) included.
+    const QString text = QChar(0xFEFF) + QString::fromUtf8("J\u00fcrgen Gro\u00df \U0001F600");
     utility_.FileSave(path, text);
     EXPECT_EQ(BytesOf(path), text.toUtf8() + "\r\n");
     EXPECT_EQ(ReadBoth(path), text + "\r\n");
