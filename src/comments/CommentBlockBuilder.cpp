@@ -205,11 +205,16 @@ QString BuildGeneralBlock(const CommentRequest& request, BlockWriter writer) {
 QString CommentMonthName(int month) {
     const QLocale locale;
     // Some English locales abbreviate September as "Sept" and June as "June"; the block's
-    // "dd-mmm-yy" date has three letters in English, whichever English the user reads.
-    if (locale.language() == QLocale::English) {
-        return QLocale::c().monthName(month, QLocale::ShortFormat);
+    // "dd-mmm-yy" date has three letters in English, whichever English the user reads. English is
+    // told by the month names themselves: the system's date setting may name another language
+    // than its messages do.
+    const QLocale english = QLocale::c();
+    for (int each = 1; each <= 12; ++each) {
+        if (locale.monthName(each) != english.monthName(each)) {
+            return locale.monthName(month, QLocale::ShortFormat);
+        }
     }
-    return locale.monthName(month, QLocale::ShortFormat);
+    return english.monthName(month, QLocale::ShortFormat);
 }
 
 QString FormatCommentDate(const QDate& date) {

@@ -16,7 +16,14 @@ if(EXISTS ${CASE}.args)
     list(APPEND args ${extra})
 endif()
 
-execute_process(COMMAND ${TOOL} ${args} INPUT_FILE ${stdin_file} OUTPUT_FILE ${out}
+# <case>.env: settings for `cmake -E env`, one a line, such as the locale to run under.
+set(launcher "")
+if(EXISTS ${CASE}.env)
+    file(STRINGS ${CASE}.env env_settings)
+    set(launcher ${CMAKE_COMMAND} -E env ${env_settings})
+endif()
+
+execute_process(COMMAND ${launcher} ${TOOL} ${args} INPUT_FILE ${stdin_file} OUTPUT_FILE ${out}
                 ERROR_VARIABLE err RESULT_VARIABLE status)
 file(READ ${out} out_hex HEX)
 
@@ -52,12 +59,12 @@ set(eol_args "")
 if("lf" IN_LIST extra)
     set(eol_args --eol lf)
 endif()
-execute_process(COMMAND ${TOOL} --settings ${SETTINGS} --read-block --input ${out}
+execute_process(COMMAND ${launcher} ${TOOL} --settings ${SETTINGS} --read-block --input ${out}
                 OUTPUT_FILE ${WORK}/${name}.read.json ERROR_VARIABLE err RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "${name}: --read-block failed with ${status}: ${err}")
 endif()
-execute_process(COMMAND ${TOOL} --settings ${SETTINGS} --input ${WORK}/${name}.read.json ${eol_args}
+execute_process(COMMAND ${launcher} ${TOOL} --settings ${SETTINGS} --input ${WORK}/${name}.read.json ${eol_args}
                 OUTPUT_FILE ${WORK}/${name}.again ERROR_VARIABLE err RESULT_VARIABLE status)
 file(READ ${WORK}/${name}.again again_hex HEX)
 if(NOT status EQUAL 0 OR NOT again_hex STREQUAL expected_hex)

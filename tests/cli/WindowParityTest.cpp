@@ -40,6 +40,9 @@ QString WindowCannotRun(const QString& name, bool& lfOnly) {
     if (GoldenDir.exists(name + QStringLiteral(".decl"))) {
         return QStringLiteral("filled from a declaration, which only the command line reads");
     }
+    if (GoldenDir.exists(name + QStringLiteral(".env"))) {
+        return QStringLiteral("runs under a system locale of its own, read once per process");
+    }
     if (GoldenDir.exists(name + QStringLiteral(".args"))) {
         const QStringList args = QString::fromUtf8(ReadGolden(name + QStringLiteral(".args")))
                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
