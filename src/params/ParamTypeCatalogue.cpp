@@ -109,8 +109,8 @@ struct CatalogueReading {
             return;
         }
         const qsizetype start = Text.size();
-        if (line.Encoding == ProfileLineCodec::Encoding::Latin1) {
-            Text += QString::fromLatin1(line.Value).toUtf8();
+        if (line.Encoding == ProfileLineCodec::Encoding::EightBit || line.Value.contains('\0')) {
+            Text += ProfileLineCodec::DecodeValue(line.Value, line.Encoding).toUtf8();
         } else {
             Text += line.Value;
         }

@@ -21,7 +21,7 @@ struct ProfileEntry {
     QString Value; // trimmed, outer quotes removed
     qsizetype Line = 0;
     qsizetype ValueStart = 0; // content offset of the value, past "=" and any blanks after it
-    bool Latin1 = false;      // the line is not valid UTF-8
+    bool EightBit = false;    // the line is not valid UTF-8
 };
 
 // A key of one section; names compare and hash without regard to letter case, so the table can

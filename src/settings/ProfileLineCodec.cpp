@@ -31,14 +31,14 @@ ProfileLineCodec::Encoding ProfileLineCodec::Classify(QByteArrayView bytes) noex
             length = 4;
             codePoint = lead & 0x07;
         } else {
-            return Encoding::Latin1;
+            return Encoding::EightBit;
         }
         if (end - p < length) {
-            return Encoding::Latin1;
+            return Encoding::EightBit;
         }
         for (int i = 1; i < length; ++i) {
             if ((p[i] & 0xC0) != 0x80) {
-                return Encoding::Latin1;
+                return Encoding::EightBit;
             }
             codePoint = (codePoint << 6) | (p[i] & 0x3F);
         }
@@ -46,7 +46,7 @@ ProfileLineCodec::Encoding ProfileLineCodec::Classify(QByteArrayView bytes) noex
         const bool overlong =
             (length == 3 && codePoint < 0x800) || (length == 4 && codePoint < 0x10000);
         if (overlong || (codePoint >= 0xD800 && codePoint <= 0xDFFF) || codePoint > 0x10FFFF) {
-            return Encoding::Latin1;
+            return Encoding::EightBit;
         }
         p += length;
     }
@@ -58,12 +58,35 @@ QString ProfileLineCodec::DecodeUtf8(QByteArrayView bytes) {
     return decoder.decode(bytes);
 }
 
-QString ProfileLineCodec::Decode(QByteArrayView bytes, bool latin1) {
-    return latin1 ? QString::fromLatin1(bytes) : DecodeUtf8(bytes);
+QString ProfileLineCodec::DecodeWindows1252(QByteArrayView bytes) {
+    static constexpr char16_t Row8And9[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    QString text = QString::fromLatin1(bytes);
+    for (QChar& character : text) {
+        const char16_t code = character.unicode();
+        if (code >= 0x80 && code <= 0x9F) {
+            character = QChar(Row8And9[code - 0x80]);
+        }
+    }
+    return text;
+}
+
+QString ProfileLineCodec::Decode(QByteArrayView bytes, bool eightBit) {
+    return eightBit ? DecodeWindows1252(bytes) : DecodeUtf8(bytes);
 }
 
 QString ProfileLineCodec::Decode(QByteArrayView bytes, Encoding encoding) {
-    return encoding == Encoding::Utf8 ? DecodeUtf8(bytes) : QString::fromLatin1(bytes);
+    return Decode(bytes, encoding == Encoding::EightBit);
+}
+
+QString ProfileLineCodec::DecodeValue(QByteArrayView bytes, Encoding encoding) {
+    QString value = Decode(bytes, encoding);
+    if (bytes.contains('\0')) {
+        value.remove(QChar(u'\0'));
+    }
+    return value;
 }
 
 QString ProfileLineCodec::Fold(QByteArrayView bytes, Encoding encoding, const QString& decoded) {

@@ -185,8 +185,8 @@ void ProfileParser::AddKey(ProfileSection& section, QHash<ProfileKeyRef, qsizety
         return; // a repeated key: the first one wins
     }
     slot = section.Entries.size();
-    section.Entries.append({name, ProfileLineCodec::Decode(value, encoding), lineNumber, valueStart,
-                            encoding == Encoding::Latin1});
+    section.Entries.append({name, ProfileLineCodec::DecodeValue(value, encoding), lineNumber,
+                            valueStart, encoding == Encoding::EightBit});
 }
 
 void ProfileParser::ShareKeyIndex(ProfileSection& section,

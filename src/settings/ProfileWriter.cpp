@@ -18,7 +18,7 @@ QByteArray ReplaceValue(const ProfileDocument& document, const ProfileEntry& ent
     // The key's spelling and the blanks around "=" stay; an 8-bit line is rewritten in UTF-8 so
     // that it reads back as one encoding.
     const QString prefix = ProfileLineCodec::Decode(
-        QByteArrayView(document.Bytes.constData() + line.Start, entry.ValueStart), entry.Latin1);
+        QByteArrayView(document.Bytes.constData() + line.Start, entry.ValueStart), entry.EightBit);
     QByteArray result = document.Bytes.first(line.Start);
     result += (prefix + ProfileSyntax::QuoteForWriting(value)).toUtf8();
     result += QByteArrayView(document.Bytes).sliced(line.Start + line.Length);

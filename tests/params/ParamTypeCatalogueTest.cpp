@@ -52,10 +52,16 @@ TEST_F(ParamTypeCatalogueTest, HugeCountsCostOnlyTheEntriesPresent) {
 TEST_F(ParamTypeCatalogueTest, FirstKeyOfANumberWinsInAnyOrderAndEncoding) {
     Write("[Param Types VB]\r\nParam2=\r\nNumber=4\r\nparam2=late\r\nParam4=Jos\xE9\r\n"
           "Param1=\xC3\xBC\r\nPARAM1=late\r\nNumber=1\r\nParam3= \" x \" \r\n"
-          "Param5=past\r\n[Param Types VB]\r\nParam2=repeated section\r\n");
-    const ParamTypeCatalogue vb = ParamTypeCatalogueStore::Load().ParamTypesVB;
-    EXPECT_EQ(Entries(vb), QStringList({QString::fromUtf8("\xC3\xBC"), "", " x ",
-                                        QString::fromUtf8("Jos\xC3\xA9")}));
+          "Param5=past\r\n[Param Types VB]\r\nParam2=repeated section\r\n"
+          "[Param Types VC]\r\nNumber=2\r\nParam1=\x93quoted\x94\r\n" +
+          QByteArray("Param2=in\0t\r\n", 13));
+    const ParamTypeCatalogues catalogues = ParamTypeCatalogueStore::Load();
+    EXPECT_EQ(
+        Entries(catalogues.ParamTypesVB),
+        QStringList({QString::fromUtf8("\xC3\xBC"), "", " x ", QString::fromUtf8("Jos\xC3\xA9")}));
+    // Code page 1252's curly quotes; a NUL, which only a hand edit brings in, is dropped.
+    EXPECT_EQ(Entries(catalogues.ParamTypesVC),
+              QStringList({QString::fromUtf8("\u201Cquoted\u201D"), "int"}));
 }
 
 TEST_F(ParamTypeCatalogueTest, EntriesChangeAnywhereInTheCatalogue) {

@@ -42,7 +42,7 @@ TEST_P(ProfileReadTest, LeanReadersFindWhatTheWholeParseFinds) {
     ProfileParser::VisitSections(c.File, {c.Section}, [&](qsizetype, const ProfileKeyLine& line) {
         const QString key = ProfileLineCodec::Decode(line.Key, line.Encoding);
         if (!firstVisit && key.compare(c.Key, Qt::CaseInsensitive) == 0) {
-            firstVisit = ProfileLineCodec::Decode(line.Value, line.Encoding);
+            firstVisit = ProfileLineCodec::DecodeValue(line.Value, line.Encoding);
         }
     });
     EXPECT_EQ(firstVisit, c.Expected);
@@ -139,8 +139,8 @@ TEST(ProfileSectionReadTest, OneSectionReadsAsInTheWholeFile) {
     for (qsizetype i = 0; i < read->Entries.size(); ++i) {
         const ProfileEntry& a = read->Entries[i];
         const ProfileEntry& b = expected->Entries[i];
-        EXPECT_EQ(std::tie(a.Key, a.Value, a.Line, a.ValueStart, a.Latin1),
-                  std::tie(b.Key, b.Value, b.Line, b.ValueStart, b.Latin1));
+        EXPECT_EQ(std::tie(a.Key, a.Value, a.Line, a.ValueStart, a.EightBit),
+                  std::tie(b.Key, b.Value, b.Line, b.ValueStart, b.EightBit));
     }
     EXPECT_EQ(read->Find("end"), nullptr);
     EXPECT_FALSE(ProfileParser::ParseSection(file, "missing").has_value());
@@ -183,6 +183,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"byte-order mark", "\xEF\xBB\xBF[s]\nk=v\n", "s", "k", "v"},
         ReadCase{"utf-8", "[s]\nk=Jos\xC3\xA9\n", "s", "k", QString::fromUtf8("Jos\xC3\xA9")},
         ReadCase{"8-bit line", "[s]\nk=Jos\xE9\n", "s", "k", QString::fromUtf8("Jos\xC3\xA9")},
+        // Windows' Western code page: curly quote, euro, ellipsis, dash; an unused byte as is.
+        ReadCase{"code page 1252",
+                 "[s]\nk=O\x92"
+                 "Brien \x80\x85\x96\x81\n",
+                 "s", "k", QString::fromUtf8("O\u2019Brien \u20AC\u2026\u2013\u0081")},
+        ReadCase{"NUL in a value", QByteArray("[s]\nk=Bo\0b\n", 10), "s", "k", "Bob"},
         ReadCase{"unclosed bracket", "[s]\n[oops\nk=v\n", "s", "k", "v"},
         ReadCase{"long value whole", "[s]\nk=" + Long300.toLatin1() + "\n", "s", "k", Long300},
         ReadCase{"windows file",
