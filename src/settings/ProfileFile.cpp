@@ -7,6 +7,7 @@
 #include "settings/ProfileWriter.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace quillmark {
@@ -68,7 +69,9 @@ ProfileWriteResult ProfileFile::Write(const QString& path, const QList<ProfileEd
     // Read again under the lock: the cache may hold a version another writer has since replaced.
     QByteArray current;
     QFile existing(path);
-    if (existing.exists()) {
+    // Through a link to a file not made yet, there is nothing to read, and the save makes it.
+    const bool exists = QFileInfo::exists(path);
+    if (exists) {
         if (!existing.open(QIODevice::ReadOnly)) {
             return Failure(QStringLiteral("Cannot read %1: %2").arg(path, existing.errorString()));
         }
@@ -79,7 +82,7 @@ ProfileWriteResult ProfileFile::Write(const QString& path, const QList<ProfileEd
     if (!edited.Error.isEmpty()) {
         return Failure(edited.Error);
     }
-    if (edited.Bytes == current && existing.exists()) {
+    if (edited.Bytes == current && exists) {
         return {true, {}};
     }
 

@@ -83,6 +83,11 @@ QString ProfileWriter::Check(const ProfileEdit& edit) {
 }
 
 ProfileEditResult ProfileWriter::Apply(const QByteArray& bytes, const QList<ProfileEdit>& edits) {
+    // Notepad's "Unicode": lines added in 8-bit text would make the whole file unreadable in it.
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        return {bytes, QStringLiteral("The file is saved as UTF-16 text, which is not read or "
+                                      "written here; save it as UTF-8 or ANSI text")};
+    }
     for (const ProfileEdit& edit : edits) {
         if (QString error = Check(edit); !error.isEmpty()) {
             return {bytes, error};

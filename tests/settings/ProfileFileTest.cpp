@@ -5,6 +5,7 @@
 #include "settings/RegIni.h"
 #include "support/QtPrinters.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <chrono>
 #include <gtest/gtest.h>
@@ -88,6 +89,24 @@ TEST_F(ProfileFileTest, RefusedWriteChangesNothing) {
     EXPECT_EQ(ReadBytes(Path()), before);
     EXPECT_TRUE(ini_.SetIniString("s", "k", "2"));
     EXPECT_TRUE(ini_.LastWriteError().isEmpty());
+}
+
+TEST_F(ProfileFileTest, Utf16FileIsRefusedWhole) {
+    // As Notepad saves "Unicode": a save must not add 8-bit lines to it.
+    const QByteArray before = QByteArray("\xFF\xFE[\0s\0]\0\r\0\n\0", 12);
+    WriteBytes(Path(), before);
+    EXPECT_FALSE(ini_.SetIniString("s", "k", "1"));
+    EXPECT_TRUE(ini_.LastWriteError().contains("UTF-16"));
+    EXPECT_EQ(ReadBytes(Path()), before);
+}
+
+TEST_F(ProfileFileTest, LinkToAFileNotMadeYetIsSavedThrough) {
+    const QString target = folder_.filePath("kept/Real.ini");
+    ASSERT_TRUE(QDir(folder_.path()).mkdir("kept"));
+    ASSERT_TRUE(QFile::link(target, Path()));
+    EXPECT_TRUE(ini_.SetIniString("s", "k", "1")) << ini_.LastWriteError().toStdString();
+    EXPECT_TRUE(QFileInfo(Path()).isSymLink());
+    EXPECT_EQ(ReadBytes(target), "[s]\r\nk=1\r\n");
 }
 
 TEST_F(ProfileFileTest, LockIsReentrantWithinTheProcess) {
