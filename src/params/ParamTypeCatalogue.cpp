@@ -290,6 +290,13 @@ AppendTypeResult ParamTypeCatalogueStore::Append(DevelopmentLanguage language,
     RegIni ini = SettingsFile();
     AppendTypeResult result;
     result.FilePath = ini.ProfilePath();
+    if (!IsKnownLanguage(language)) {
+        result.Ok = false;
+        result.Reason = QStringLiteral("its \"Comments Type\" names the language number %1, "
+                                       "which has no type catalogue")
+                            .arg(static_cast<std::int32_t>(language));
+        return result;
+    }
     const QString section = SettingsLayout::CatalogueSection(language);
     // The count is read and both keys written under one lock, so two running copies adding at the
     // same moment get different numbers.
@@ -300,12 +307,6 @@ AppendTypeResult ParamTypeCatalogueStore::Append(DevelopmentLanguage language,
     const ProfileEntry* counted = stored ? stored->Find(NumberKey) : nullptr;
     const qint64 count = counted != nullptr ? CountFrom(counted->Value) : 0;
     result.Number = count + 1;
-    if (!IsKnownLanguage(language)) {
-        result.Ok = false;
-        result.Reason = QStringLiteral("The language %1 has no type catalogue")
-                            .arg(static_cast<std::int32_t>(language));
-        return result;
-    }
     if (!lock.IsLocked()) {
         result.Ok = false;
         result.Reason = lock.ErrorString();

@@ -155,20 +155,19 @@ void frmParamAdd::cmdAddType_Click() {
     }
     const QString answer = prompt.textValue();
 
-    // A language outside the four (only from a hand-edited file) has no catalogue and no section
-    // of its own: the answer serves this parameter only and nothing is written.
-    if (ParamTypeCatalogue* catalogue = catalogues_.ForLanguage(language_)) {
-        // The count is read from the file under its lock only now, after the prompt, so another
-        // running copy's additions made meanwhile are not overwritten.
-        const AppendTypeResult stored = ParamTypeCatalogueStore::Append(language_, answer);
+    // The count is read from the file under its lock only now, after the prompt, so another
+    // running copy's additions made meanwhile are not overwritten.
+    const AppendTypeResult stored = ParamTypeCatalogueStore::Append(language_, answer);
+    // A language outside the four (only from a hand-edited file) has no catalogue: the answer
+    // serves this parameter only.
+    ParamTypeCatalogue* catalogue = catalogues_.ForLanguage(language_);
+    if (catalogue != nullptr) {
         catalogue->Append(answer); // holds for this run even when the file refused it
-        AddToTypeList(answer);
-        if (!stored.Ok) {
-            ReportFailedWrite(stored.FilePath, stored.Reason);
-        }
-        return;
     }
     AddToTypeList(answer);
+    if (!stored.Ok) {
+        ReportFailedWrite(stored.FilePath, stored.Reason, catalogue != nullptr);
+    }
 }
 
 void frmParamAdd::AddToTypeList(const QString& typeName) {
@@ -187,12 +186,15 @@ void frmParamAdd::AddToTypeList(const QString& typeName) {
     field->setCursorPosition(cursor);
 }
 
-void frmParamAdd::ReportFailedWrite(const QString& filePath, const QString& reason) {
+void frmParamAdd::ReportFailedWrite(const QString& filePath, const QString& reason,
+                                    bool keptForTheRun) {
     QMessageBox::warning(
         this, ApplicationTitle(),
-        QStringLiteral("The new parameter type could not be stored in \"%1\": %2\n\n"
-                       "It stays in the type list until the application is closed.")
-            .arg(filePath, reason));
+        QStringLiteral("The new parameter type could not be stored in \"%1\": %2\n\n%3")
+            .arg(filePath, reason,
+                 keptForTheRun
+                     ? QStringLiteral("It stays in the type list until the application is closed.")
+                     : QStringLiteral("It can be chosen for this parameter only.")));
 }
 
 QWidget* frmParamAdd::FocusKeyTarget(const QKeyEvent& key) const {

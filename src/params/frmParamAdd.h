@@ -51,7 +51,7 @@ private:
     // The Alt+N, Alt+T and Alt+D focus keys; null for any other key.
     QWidget* FocusKeyTarget(const QKeyEvent& key) const;
     void AddToTypeList(const QString& typeName);
-    void ReportFailedWrite(const QString& filePath, const QString& reason);
+    void ReportFailedWrite(const QString& filePath, const QString& reason, bool keptForTheRun);
 
     DevelopmentLanguage language_;
     ParamTypeCatalogues& catalogues_;

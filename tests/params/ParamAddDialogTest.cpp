@@ -253,6 +253,10 @@ private slots:
         QCOMPARE(seen.value(0), QStringLiteral("Add New Parameter - "));
         QCOMPARE(Items(*dialog.cmbParamType()), QStringList({"word"}));
         QVERIFY(!QFile::exists(SettingsFile().ProfilePath()));
+        // Not kept, so the user is told, with the number to correct.
+        const QStringList messages = session_.TakeMessages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.front().contains(u"language number 7"), qPrintable(messages.front()));
     }
 
     void altKeysMoveTheFocusAndTypeNothing() {
