@@ -132,6 +132,12 @@ private:
         const CommentRequest request =
             RequestAssembler::Assemble(description, declaration, settings, environment_.Today);
 
+        if (const qint64 bound = BlockLengthBound(request); bound > BlockTool::MaxBlockLength) {
+            throw InputError(u"the block would be up to %1 million characters long, more than the "
+                             u"%2 million this tool writes: shorten the remark strings or the "
+                             u"description"_s.arg(bound / 1000000)
+                                 .arg(BlockTool::MaxBlockLength / 1000000));
+        }
         QString block = BuildCommentBlock(request);
         if (options_.LfLineEnds) {
             block.replace(u"\r\n"_s, u"\n"_s);

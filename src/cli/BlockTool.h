@@ -13,6 +13,8 @@ namespace quillmark::cli {
 class BlockTool {
 public:
     static constexpr qsizetype MaxInputBytes = 16 * 1024 * 1024;
+    // Long custom remark strings repeat on every line: a small input can ask for gigabytes.
+    static constexpr qint64 MaxBlockLength = qint64(512) * 1024 * 1024;
 
     enum ExitStatus { Done = 0, OutputFailed = 1, BadInput = 2, ClipboardFailed = 3 };
 

@@ -227,6 +227,32 @@ QString FormatCommentDate(const QDate& date) {
            QStringLiteral("%1").arg(year < 0 ? -year : year, 2, 10, QLatin1Char('0'));
 }
 
+qint64 BlockLengthBound(const CommentRequest& request) {
+    // A line holds its remark strings, the layout's blanks and headings (under 80 characters with
+    // the line end) and at most the text of the fields it shows.
+    constexpr qint64 LayoutPerLine = 80;
+    constexpr qint64 ProcedureLines = 17;
+    const qint64 perLine = BeginRemark(request.Language, request.BeginFree).size() +
+                           EndRemark(request.Language, request.EndFree).size() + LayoutPerLine;
+    qint64 text = 0;
+    qint64 lines = 0;
+    if (request.Kind == ProcedureKind::General) {
+        lines = request.FreeTextLines.size() + 2;
+        for (const QString& line : request.FreeTextLines) {
+            text += line.size();
+        }
+    } else {
+        lines = request.Parameters.size() + ProcedureLines;
+        text = request.Name.size() + request.Purpose.size() + request.Returns.size() +
+               request.DeveloperName.size() + FormatCommentDate(request.Today.date()).size();
+        for (const CommentParameter& parameter : request.Parameters) {
+            text += parameter.Name.size() + parameter.Type.size() + parameter.Description.size() +
+                    parameter.Optional.size();
+        }
+    }
+    return lines * perLine + text;
+}
+
 QString BuildCommentBlock(const CommentRequest& request) {
     QString begin = BeginRemark(request.Language, request.BeginFree);
     QString end = EndRemark(request.Language, request.EndFree);

@@ -10,6 +10,10 @@ namespace quillmark {
 // no kind), the general block for General. Every line ends with CR LF. Pure: no clock, no files.
 QString BuildCommentBlock(const CommentRequest& request);
 
+// At least the length in UTF-16 units of the block BuildCommentBlock would give, found without
+// building it: every line repeats the remark strings, so long ones make a large block.
+qint64 BlockLengthBound(const CommentRequest& request);
+
 // "dd-mmm-yy" with the month's abbreviated name from the default locale (the user's regional
 // settings unless a test pins another).
 QString FormatCommentDate(const QDate& date);

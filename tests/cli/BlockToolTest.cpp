@@ -147,6 +147,17 @@ TEST_F(BlockToolTest, BadInputGivesStatusTwoAOneLineMessageAndNoOutput) {
         {{u"--read-block"_s}, "not a block"},
         {{u"--copy=yes"_s}, "{}"},
     };
+    // A one-megabyte begin string on each of 617 lines: a block far past what the tool writes.
+    QByteArray huge = R"({"language": "Custom", "begin": ")" + QByteArray(1000000, 'B') +
+                      R"(", "parameters": [{})";
+    for (int parameter = 1; parameter < 600; ++parameter) {
+        huge += ",{}";
+    }
+    const auto refused = Run({u"--settings"_s, settings}, huge + "]}");
+    EXPECT_EQ(refused.ExitStatus, BlockTool::BadInput);
+    EXPECT_TRUE(refused.Output.isEmpty());
+    EXPECT_TRUE(refused.Error.contains(u"million characters"_s)) << refused.Error.toStdString();
+
     for (const auto& [arguments, input] : cases) {
         SCOPED_TRACE(input.left(80).toStdString() + " " + arguments.join(u' ').toStdString());
         const auto result = Run(QStringList{u"--settings"_s, settings} + arguments, input);

@@ -159,6 +159,28 @@ TEST_F(CommentBlockBuilderTest, LongFieldsPushTheNextColumn) {
     }
 }
 
+TEST_F(CommentBlockBuilderTest, LengthBoundHoldsForEveryShapeOfBlock) {
+    CommentRequest longFields = GetTotal(DevelopmentLanguage::Custom);
+    longFields.BeginFree = QString(300, u'<');
+    longFields.EndFree = u">"_s;
+    longFields.Name = QString(500, u'N');
+    longFields.DeveloperName = QString(90, u'D');
+    longFields.Parameters = {{QString(50, u'n'), {}, QString(100, u't'), QString(200, u'd')}, {}};
+    CommentRequest empty;
+    empty.Access = AccessLevel::None;
+    empty.Kind = ProcedureKind::None;
+    CommentRequest general = GetTotal(DevelopmentLanguage::Delphi);
+    general.Kind = ProcedureKind::General;
+    general.FreeTextLines = {QString(), QString(400, u'x'), u"short"_s};
+    for (const CommentRequest& request :
+         {GetTotal(DevelopmentLanguage::VB), longFields, empty, general}) {
+        const QString block = BuildCommentBlock(request);
+        EXPECT_GE(BlockLengthBound(request), block.size());
+        // Over by no more than a line's layout on each line: only the huge is refused.
+        EXPECT_LE(BlockLengthBound(request), block.size() + 80 * block.count(u"\r\n"_s));
+    }
+}
+
 TEST_F(CommentBlockBuilderTest, RemarkStringsOfOtherLengths) {
     CommentRequest request = GetTotal(DevelopmentLanguage::Custom);
     request.BeginFree = u"REM"_s;
