@@ -9,8 +9,16 @@
 namespace quillmark::cli {
 
 DevelopmentLanguage DeclarationReader::GuessSyntax(QStringView text) {
+    // Keywords count only where the declaration starts: further on they may stand in a comment
+    // ("called by the destructor") or a type ("std::function<void()>"), and a search from every
+    // place in the text would take time growing with its square.
     static const QRegularExpression pascal(
-        QStringLiteral(R"(\b(procedure|constructor|destructor)\b|\bfunction\b[^(]*(\(.*\))?\s*:)"),
+        QStringLiteral(R"(^(?>\s|//[^\n]*|\{[^}]*\}|\(\*.*?\*\))*)" // blanks and comments first
+                       R"((\w+\s*=\s*(reference\s+to\s+)?(procedure|function)\b|)"
+                       R"(((class|strict|private|protected|public|published)\s+)*)"
+                       R"((procedure|constructor|destructor)\b|)"
+                       R"(((class|strict|private|protected|public|published)\s+)*)"
+                       R"(function\b[^(]*(\(.*\))?\s*:))"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression basic(
         QStringLiteral(R"(^\s*((public|private|friend|protected|static|declare)\s+)*)"

@@ -175,6 +175,17 @@ TEST(DeclarationParserTest, CustomGuessesTheSyntaxFromKeywords) {
               DevelopmentLanguage::VB);
     EXPECT_EQ(DeclarationReader::GuessSyntax(u"static int function_table(void)"),
               DevelopmentLanguage::VC);
+    EXPECT_EQ(DeclarationReader::GuessSyntax(u"{ starts } // it\nclass function Make: TObj;"),
+              DevelopmentLanguage::Delphi);
+    EXPECT_EQ(DeclarationReader::GuessSyntax(u"TNotify = procedure(Sender: TObject) of object;"),
+              DevelopmentLanguage::Delphi);
+    // Keywords past the start are a comment's or a type's.
+    EXPECT_EQ(DeclarationReader::GuessSyntax(u"void Widget::cleanup(void) // by the destructor"),
+              DevelopmentLanguage::VC);
+    EXPECT_EQ(DeclarationReader::GuessSyntax(u"Foo::Foo(std::function<void()> cb) : cb_(cb)"),
+              DevelopmentLanguage::VC);
+    EXPECT_EQ(DeclarationReader::GuessSyntax(u"Private Sub Class_Terminate() ' the destructor"),
+              DevelopmentLanguage::VB);
     const ParsedDeclaration parsed =
         DeclarationReader::Read(DevelopmentLanguage::Custom, u"Private Sub Go(n As Long)");
     EXPECT_EQ(parsed.Access, AccessLevel::Private);
