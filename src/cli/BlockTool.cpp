@@ -14,6 +14,7 @@
 #include "comments/CommentBlockBuilder.h"
 
 #include <QFile>
+#include <QStringDecoder>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -33,6 +34,18 @@ QByteArray ReadInputFile(const QString& path) {
     return bytes;
 }
 
+// Text read as UTF-8 only: bytes of another encoding would turn into stray symbols that the
+// readers then take for words or punctuation.
+QString Utf8Text(const QByteArray& bytes, const QString& what) {
+    QStringDecoder decoder(QStringConverter::Utf8);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError()) {
+        throw InputError(u"the %1 is not UTF-8 text (convert it first, for example with "
+                         u"iconv -f windows-1252 -t utf-8)"_s.arg(what));
+    }
+    return text;
+}
+
 class Session {
 public:
     Session(const CommandLineOptions& options, const BlockTool::Environment& environment)
@@ -49,7 +62,7 @@ public:
             return {BlockTool::Done, LanguageList::Write(Settings()), {}};
         }
         if (options_.ReadBlock) {
-            const QString block = QString::fromUtf8(MainInput());
+            const QString block = Utf8Text(MainInput(), u"block"_s);
             return {BlockTool::Done, DescriptionJson::Write(BlockReader::Read(block)), {}};
         }
         return Generate();
@@ -117,7 +130,7 @@ private:
         QString declarationText;
         if (options_.Declaration) {
             declarationText = options_.DeclarationFromStandardInput()
-                                  ? QString::fromUtf8(declarationBytes)
+                                  ? Utf8Text(declarationBytes, u"declaration"_s)
                                   : *options_.Declaration;
             if (declarationText.trimmed().isEmpty()) {
                 throw InputError(u"the declaration is empty"_s);

@@ -145,6 +145,12 @@ TEST_F(BlockToolTest, BadInputGivesStatusTwoAOneLineMessageAndNoOutput) {
         {{u"--read-block"_s, u"--copy"_s}, {}},
         {{u"--keep-declaration"_s}, "{}"},
         {{u"--read-block"_s}, "not a block"},
+        {{u"--read-block"_s},
+         "'  Public Sub Gr\xF6\xDF"
+         "e\r\n"},
+        {{u"--from-declaration"_s, u"-"_s},
+         "Public Sub Gr\xF6\xDF"
+         "e(ByVal n As Long)"},
         {{u"--copy=yes"_s}, "{}"},
     };
     // A one-megabyte begin string on each of 617 lines: a block far past what the tool writes.
