@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace quillmark {
 
@@ -151,6 +152,12 @@ void frmOptions::Option1_Click(int index) {
         // While the caller fills the dialog the focus is left alone.
         if (isVisible()) {
             txtBeginComments_->setFocus(Qt::OtherFocusReason);
+            // An arrow key gives the option itself the focus only after its click: take it back.
+            QTimer::singleShot(0, this, [this] {
+                if (focusWidget() == Option1(CustomIndex) && Option1(CustomIndex)->isChecked()) {
+                    txtBeginComments_->setFocus(Qt::OtherFocusReason);
+                }
+            });
         }
         return;
     }

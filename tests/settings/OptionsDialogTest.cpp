@@ -143,6 +143,13 @@ private slots:
             QCOMPARE(dialog.txtBeginComments()->text(), QString());
             QCOMPARE(QApplication::focusWidget(), dialog.txtBeginComments());
 
+            // By arrow key too: the option group gives the option the focus after its click.
+            QTest::mouseClick(dialog.Option1(2), Qt::LeftButton);
+            dialog.Option1(2)->setFocus();
+            QTest::keyClick(dialog.Option1(2), Qt::Key_Down);
+            QVERIFY(dialog.Option1(3)->isChecked());
+            QTRY_COMPARE(QApplication::focusWidget(), dialog.txtBeginComments());
+
             // Entering a box selects its whole text.
             dialog.txtBeginComments()->setText(QStringLiteral("<!--"));
             dialog.txtName()->setFocus();
