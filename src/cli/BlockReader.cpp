@@ -203,7 +203,9 @@ private:
             throw Error(index, "does not carry the block's remark strings");
         }
         Text inner = line.substr(0, line.size() - Le());
-        if (!end_.empty() && static_cast<qsizetype>(inner.size()) == Lb() + BlockWidthChars) {
+        // Whatever the line's length: a hand edit of the field moves the end remark but leaves
+        // the padding before it.
+        if (!end_.empty()) {
             while (static_cast<qsizetype>(inner.size()) > Lb() && inner.back() == U' ') {
                 inner.pop_back();
             }
@@ -240,7 +242,6 @@ private:
     void ReadGeneral(qsizetype minor, BlockDescription& description) const {
         description.Kind = ProcedureKind::General;
         QStringList lines;
-        const qsizetype padded = 71 + Lb() - Le(); // free text plus its padding
         for (qsizetype i = first_ + 1; i < minor; ++i) {
             const Text& line = lines_[i];
             if (line.size() < begin_.size() + 1 + end_.size() ||
@@ -249,8 +250,8 @@ private:
                 throw Error(i, "is not a remark line of the free text");
             }
             Text text = line.substr(Lb() + 1, line.size() - Lb() - 1 - Le());
-            if (!end_.empty() && static_cast<qsizetype>(text.size()) == padded) {
-                text = TrimRight(text);
+            if (!end_.empty()) {
+                text = TrimRight(text); // padding, also on a line whose text was edited
             }
             lines.append(ToQString(text));
         }

@@ -190,6 +190,24 @@ TEST_F(BlockReaderTest, ReadsTheFreeTextOfAGeneralBlock) {
     EXPECT_FALSE(read.DeveloperName.has_value());
 }
 
+TEST_F(BlockReaderTest, HandEditedLinesOfABoxedBlockLoseTheirPadding) {
+    // Text typed into a line moves its end remark and leaves the padding before it.
+    CommentRequest request = Procedure();
+    request.Language = DevelopmentLanguage::Delphi;
+    QString block = BuildCommentBlock(request);
+    block.replace(u"lines of one order."_s, u"lines of one order, edited."_s);
+    block.replace(u"Order to add up"_s, u"Order"_s);
+    BlockDescription read = BlockReader::Read(block);
+    EXPECT_EQ(read.Purpose, u"Adds up the lines of one order, edited."_s);
+    EXPECT_EQ(read.Parameters->at(0).Description, u"Order"_s);
+
+    request.Kind = ProcedureKind::General;
+    request.FreeTextLines = {u"First line"_s, u"Second"_s};
+    block = BuildCommentBlock(request).replace(u"First line"_s, u"First line, edited."_s);
+    EXPECT_EQ(BlockReader::Read(block).FreeTextLines,
+              QStringList({u"First line, edited."_s, u"Second"_s}));
+}
+
 TEST_F(BlockReaderTest, RejectsTextThatIsNotABlock) {
     CommentRequest request = Procedure();
     QStringList lines = BuildCommentBlock(request).split(u"\r\n"_s);
