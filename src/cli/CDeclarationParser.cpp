@@ -5,6 +5,7 @@
 #include "cli/TokenTools.h"
 
 #include <QSet>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -38,12 +39,37 @@ const QSet<QString>& NonNameWords() {
 // Declaration specifiers and calling conventions that say nothing about the return type.
 const QSet<QString>& DroppedSpecifiers() {
     static const QSet<QString> words = {
-        u"static"_s,       u"inline"_s,    u"virtual"_s,   u"explicit"_s,   u"extern"_s,
-        u"constexpr"_s,    u"consteval"_s, u"constinit"_s, u"friend"_s,     u"thread_local"_s,
-        u"register"_s,     u"mutable"_s,   u"__inline"_s,  u"__inline__"_s, u"__forceinline"_s,
-        u"_Noreturn"_s,    u"__cdecl"_s,   u"__stdcall"_s, u"__fastcall"_s, u"__thiscall"_s,
-        u"__vectorcall"_s, u"WINAPI"_s,    u"CALLBACK"_s,  u"APIENTRY"_s,   u"export"_s};
+        u"static"_s, u"inline"_s, u"virtual"_s, u"explicit"_s, u"extern"_s, u"constexpr"_s,
+        u"consteval"_s, u"constinit"_s, u"friend"_s, u"thread_local"_s, u"register"_s, u"mutable"_s,
+        u"__inline"_s, u"__inline__"_s, u"__forceinline"_s, u"_Noreturn"_s, u"__cdecl"_s,
+        u"__stdcall"_s, u"__fastcall"_s, u"__thiscall"_s, u"__vectorcall"_s, u"WINAPI"_s,
+        u"CALLBACK"_s, u"APIENTRY"_s, u"export"_s,
+        // Macros of common libraries that mark, export or annotate a function.
+        u"Q_INVOKABLE"_s, u"Q_SLOT"_s, u"Q_SIGNAL"_s, u"Q_SCRIPTABLE"_s, u"Q_DECL_EXPORT"_s,
+        u"Q_DECL_IMPORT"_s, u"Q_DECL_NOTHROW"_s, u"Q_REQUIRED_RESULT"_s, u"JNIEXPORT"_s,
+        u"JNICALL"_s, u"EXPORT"_s};
     return words;
+}
+
+// A library's export macro by the usual spelling: MYLIB_API, CORE_EXPORT.
+bool IsExportMacro(const QString& word) {
+    if (!word.endsWith(u"_API"_s) && !word.endsWith(u"_EXPORT"_s)) {
+        return false;
+    }
+    return std::all_of(word.begin(), word.end(), [](QChar c) {
+        return (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'_';
+    });
+}
+
+bool IsDroppedSpecifier(const DeclarationToken& token) {
+    return token.IsWord() &&
+           (DroppedSpecifiers().contains(token.Text) || IsExportMacro(token.Text));
+}
+
+// Qt's sections of a class: "public slots:", "private Q_SLOTS:", "signals:", "Q_SIGNALS:".
+bool IsQtSectionWord(const DeclarationToken& token) {
+    return token.IsWord(u"slots") || token.IsWord(u"Q_SLOTS") || token.IsWord(u"signals") ||
+           token.IsWord(u"Q_SIGNALS");
 }
 
 bool IsPointerMark(const DeclarationToken& token) {
@@ -341,14 +367,19 @@ ParsedDeclaration CDeclarationParser::Parse(QStringView text) {
 
     bool accessLabel = false;
     while (!tokens.isEmpty()) {
-        if (tokens.size() >= 2 && tokens[1].IsSymbol(u":") &&
-            (tokens[0].IsWord(u"public") || tokens[0].IsWord(u"private") ||
-             tokens[0].IsWord(u"protected"))) {
-            declaration.Access = tokens[0].IsWord(u"public")    ? AccessLevel::Public
-                                 : tokens[0].IsWord(u"private") ? AccessLevel::Private
-                                                                : AccessLevel::Protected;
-            accessLabel = true;
-            tokens.remove(0, 2);
+        const bool accessWord = tokens[0].IsWord(u"public") || tokens[0].IsWord(u"private") ||
+                                tokens[0].IsWord(u"protected");
+        const qsizetype colon = accessWord && tokens.size() >= 3 && IsQtSectionWord(tokens[1]) ? 2
+                                : accessWord || IsQtSectionWord(tokens[0])                     ? 1
+                                                                                               : -1;
+        if (colon > 0 && tokens.size() > colon && tokens[colon].IsSymbol(u":")) {
+            if (accessWord) {
+                declaration.Access = tokens[0].IsWord(u"public")    ? AccessLevel::Public
+                                     : tokens[0].IsWord(u"private") ? AccessLevel::Private
+                                                                    : AccessLevel::Protected;
+                accessLabel = true;
+            }
+            tokens.remove(0, colon + 1);
         } else if (tokens.size() >= 2 && tokens[0].IsWord(u"template") &&
                    tokens[1].IsSymbol(u"<")) {
             const qsizetype close = TokenTools::MatchingClose(tokens, 1, true);
@@ -382,8 +413,7 @@ ParsedDeclaration CDeclarationParser::Parse(QStringView text) {
         if (token.IsWord(u"static")) {
             fileScope = true;
         }
-        return token.Kind == DeclarationToken::Type::Text ||
-               (token.IsWord() && DroppedSpecifiers().contains(token.Text));
+        return token.Kind == DeclarationToken::Type::Text || IsDroppedSpecifier(token);
     });
     QString returns = TokenTools::Spell(returnTokens, Syntax);
     const Tokens trailing = TrailingReturnType(tokens, declaratorEnd);
