@@ -121,7 +121,9 @@ private:
             }
             return false;
         case DeclarationSyntax::VisualBasic:
-            if (At() == u'\'') {
+            // A remark, or a line of conditional compilation (#If VBA7 Then, #End If); a date
+            // literal starts with a digit.
+            if (At() == u'\'' || (At() == u'#' && At(1).isLetter() && AtLineStart())) {
                 SkipToLineEnd();
                 return true;
             }

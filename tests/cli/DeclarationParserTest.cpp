@@ -74,6 +74,12 @@ TEST(DeclarationParserTest, VisualBasic) {
         {"Private Declare PtrSafe Function Beep Lib \"kernel32\" Alias \"Beep\" (ByVal f As "
          "Long, ByVal d As Long) As Long ' beeps",
          Function, Private, "Beep", "Long", "Long f|Long d"},
+        // The 64-bit wrapper of conditional compilation: the first declaration counts.
+        {"#If VBA7 Then\n  Private Declare PtrSafe Sub Sleep Lib \"kernel32\" (ByVal ms As "
+         "LongPtr)\n#Else\n  Private Declare Sub Sleep Lib \"kernel32\" (ByVal ms As Long)\n"
+         "#End If",
+         Sub, Private, "Sleep", "", "LongPtr ms"},
+        {"Sub Due(Optional d As Date = #1/2/2000#)", Sub, Public, "Due", "", "Date d?"},
         {"Protected Overridable Function Items(Of T)(list As List(Of T)) As T()", Function,
          Protected, "Items", "T()", "List(Of T) list"},
         {"Public Sub SetName(Buffer As String * 20)", Sub, Public, "SetName", "",
