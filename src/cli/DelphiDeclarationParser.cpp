@@ -19,11 +19,18 @@ bool IsRoutineWord(const DeclarationToken& token) {
            token.IsWord(u"operator", Ci);
 }
 
-// Drops [Ref]-style attributes in front of parameters.
+bool IsParameterModifier(const DeclarationToken& token) {
+    return token.IsWord(u"const", Ci) || token.IsWord(u"var", Ci) || token.IsWord(u"out", Ci) ||
+           token.IsWord(u"constref", Ci);
+}
+
+// Drops [Ref]-style attributes in front of parameters, before or after "const" and the like; a
+// "[" after any other word opens an index ("array[0..9]").
 Tokens WithoutAttributes(const Tokens& tokens) {
     Tokens result;
     for (qsizetype i = 0; i < tokens.size(); ++i) {
-        if (tokens[i].IsSymbol(u"[") && (i == 0 || !tokens[i - 1].IsWord())) {
+        if (tokens[i].IsSymbol(u"[") &&
+            (i == 0 || !tokens[i - 1].IsWord() || IsParameterModifier(tokens[i - 1]))) {
             const qsizetype close = TokenTools::MatchingClose(tokens, i);
             if (close < 0) {
                 throw InputError(u"the declaration has an unclosed attribute"_s);
@@ -38,9 +45,7 @@ Tokens WithoutAttributes(const Tokens& tokens) {
 
 void ReadParameterGroup(const Tokens& group, qsizetype number, QList<CommentParameter>& out) {
     qsizetype at = 0;
-    while (at < group.size() &&
-           (group[at].IsWord(u"const", Ci) || group[at].IsWord(u"var", Ci) ||
-            group[at].IsWord(u"out", Ci) || group[at].IsWord(u"constref", Ci))) {
+    while (at < group.size() && IsParameterModifier(group[at])) {
         ++at;
     }
     QStringList names;

@@ -158,6 +158,8 @@ TEST(DeclarationParserTest, Delphi) {
          Public, "GetTotal", "Currency", "Integer OrderID|Double Discount"},
         {"procedure Move(a, b: Integer; out c: string);", Sub, Public, "Move", "",
          "Integer a|Integer b|string c"},
+        {"procedure Process(const [Ref] Data: TBigRecord; [Ref] const Key: string);", Sub, Public,
+         "Process", "", "TBigRecord Data|string Key"},
         {"private\n  procedure TOrder.Clear; override;", Sub, Private, "TOrder.Clear", "", ""},
         {"class function TOrder.Create(Owner: TComponent = nil; Flags: array of const): TOrder; "
          "static;",
