@@ -369,9 +369,13 @@ ParsedDeclaration CDeclarationParser::Parse(QStringView text) {
     while (!tokens.isEmpty()) {
         const bool accessWord = tokens[0].IsWord(u"public") || tokens[0].IsWord(u"private") ||
                                 tokens[0].IsWord(u"protected");
-        const qsizetype colon = accessWord && tokens.size() >= 3 && IsQtSectionWord(tokens[1]) ? 2
-                                : accessWord || IsQtSectionWord(tokens[0])                     ? 1
-                                                                                               : -1;
+        // Where a label's ":" stands: "public:", "private slots:", "signals:".
+        qsizetype colon = -1;
+        if (accessWord) {
+            colon = tokens.size() >= 2 && IsQtSectionWord(tokens[1]) ? 2 : 1;
+        } else if (IsQtSectionWord(tokens[0])) {
+            colon = 1;
+        }
         if (colon > 0 && tokens.size() > colon && tokens[colon].IsSymbol(u":")) {
             if (accessWord) {
                 declaration.Access = tokens[0].IsWord(u"public")    ? AccessLevel::Public
