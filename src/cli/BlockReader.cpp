@@ -452,8 +452,61 @@ private:
 
 } // namespace
 
+namespace {
+
+// The block with the blanks and tabs that begin each of its non-blank lines taken off, as when it
+// was pasted inside a class or a namespace.
+std::optional<QString> Dedented(const QString& block) {
+    QStringList lines = block.split(u'\n');
+    std::optional<QString> indent;
+    for (const QString& line : lines) {
+        const QString content = QString(line).remove(u'\r');
+        if (content.trimmed().isEmpty()) {
+            continue;
+        }
+        qsizetype length = 0;
+        while (length < content.size() && (content[length] == u' ' || content[length] == u'\t')) {
+            ++length;
+        }
+        if (!indent) {
+            indent = content.left(length);
+        } else {
+            qsizetype shared = 0;
+            while (shared < indent->size() && shared < length &&
+                   (*indent)[shared] == content[shared]) {
+                ++shared;
+            }
+            indent->truncate(shared);
+        }
+    }
+    if (!indent || indent->isEmpty()) {
+        return std::nullopt;
+    }
+    for (QString& line : lines) {
+        if (line.startsWith(*indent)) {
+            line.remove(0, indent->size());
+        }
+    }
+    return lines.join(u'\n');
+}
+
+} // namespace
+
 BlockDescription BlockReader::Read(const QString& block) {
-    return Reader(block).Read();
+    try {
+        return Reader(block).Read();
+    } catch (const InputError&) {
+        // A remark string may itself begin with blanks, so the block is first read as it stands.
+        const std::optional<QString> dedented = Dedented(block);
+        if (!dedented) {
+            throw;
+        }
+        try {
+            return Reader(*dedented).Read();
+        } catch (const InputError&) {
+        }
+        throw;
+    }
 }
 
 } // namespace quillmark::cli

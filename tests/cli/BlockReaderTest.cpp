@@ -208,6 +208,17 @@ TEST_F(BlockReaderTest, HandEditedLinesOfABoxedBlockLoseTheirPadding) {
               QStringList({u"First line, edited."_s, u"Second"_s}));
 }
 
+TEST_F(BlockReaderTest, BlockIndentedInsideAClassReadsAsItStands) {
+    CommentRequest request = Procedure();
+    request.Language = DevelopmentLanguage::VC;
+    const QString block = BuildCommentBlock(request);
+    for (const QString& indent : {u"    "_s, u"\t"_s}) {
+        QString indented = block;
+        indented.replace(u"\r\n"_s, u"\r\n"_s + indent).prepend(indent).chop(indent.size());
+        EXPECT_EQ(Regenerate(indented), block);
+    }
+}
+
 TEST_F(BlockReaderTest, RejectsTextThatIsNotABlock) {
     CommentRequest request = Procedure();
     QStringList lines = BuildCommentBlock(request).split(u"\r\n"_s);
