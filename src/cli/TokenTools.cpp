@@ -73,7 +73,33 @@ private:
 } // namespace
 
 bool TokenTools::OpensAngle(const DeclarationTokens& tokens, qsizetype index) {
-    return index > 0 && tokens[index - 1].IsWord() && !tokens[index - 1].IsWord(u"operator");
+    if (index == 0 || !tokens[index - 1].IsWord() || tokens[index - 1].IsWord(u"operator")) {
+        return false;
+    }
+    // A comparison in a default value ("bool shrink = w < 100, int h") has no ">" before the
+    // bracket around it closes. Argument lists are short: past 32 tokens the "<" is taken for
+    // one, so that a long text is not walked again for every "<" in it.
+    constexpr qsizetype LookAhead = 32;
+    int angles = 0;
+    int brackets = 0;
+    const qsizetype end = std::min(tokens.size(), index + LookAhead);
+    for (qsizetype i = index; i < end; ++i) {
+        const DeclarationToken& token = tokens[i];
+        if (IsOpen(token)) {
+            ++brackets;
+        } else if (IsClose(token)) {
+            if (--brackets < 0) {
+                return false;
+            }
+        } else if (brackets == 0 && token.IsSymbol(u";")) {
+            return false;
+        } else if (brackets == 0 && token.IsSymbol(u"<")) {
+            ++angles;
+        } else if (brackets == 0 && token.IsSymbol(u">") && --angles == 0) {
+            return true;
+        }
+    }
+    return end < tokens.size();
 }
 
 qsizetype TokenTools::MatchingClose(const DeclarationTokens& tokens, qsizetype open, bool angles) {

@@ -25,7 +25,8 @@ public:
 
     static DeclarationTokens Slice(const DeclarationTokens& tokens, qsizetype from, qsizetype to);
 
-    // Whether a "<" at `index` opens a template or generic argument list: it follows a name.
+    // Whether a "<" at `index` opens a template or generic argument list: it follows a name and
+    // is closed by a ">" before the brackets around it close.
     static bool OpensAngle(const DeclarationTokens& tokens, qsizetype index);
 };
 

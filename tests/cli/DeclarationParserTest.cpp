@@ -123,6 +123,11 @@ TEST(DeclarationParserTest, CAndCpp) {
          "bool checked"},
         {"signals:\n    void changed();", Sub, Public, "changed", "", ""},
         {"Q_INVOKABLE void doIt(int x);", Sub, Public, "doIt", "", "int x"},
+        // A comparison in a default value is no template list.
+        {"void resize(int w, bool shrink = w < 100, int h = 0);", Sub, Public, "resize", "",
+         "int w|bool shrink?|int h?"},
+        {"void fit(std::array<int, (N < 3) ? 1 : 2> a, std::map<K, std::vector<V>> m);", Sub,
+         Public, "fit", "", "std::array<int, (N<3)?1:2> a|std::map<K, std::vector<V>> m"},
         {"MYLIB_API void Init(void);", Sub, Public, "Init", "", ""},
         {"JNIEXPORT jint JNICALL Java_Sum(JNIEnv* env)", Function, Public, "Java_Sum", "jint",
          "JNIEnv* env"},
