@@ -20,7 +20,7 @@ inline bool SameSection(const ProfileSection* a, const ProfileSection* b) {
         const ProfileEntry& x = a->Entries[k];
         const ProfileEntry& y = b->Entries[k];
         if (x.Key != y.Key || x.Value != y.Value || x.Line != y.Line ||
-            x.ValueStart != y.ValueStart || x.Latin1 != y.Latin1) {
+            x.ValueStart != y.ValueStart || x.EightBit != y.EightBit) {
             return false;
         }
     }
