@@ -226,6 +226,34 @@ NamePosition FindName(const Tokens& tokens) {
     return {};
 }
 
+// A function-like macro in front of the declaration, such as PyAPI_FUNC(PyObject *) or
+// _Success_(return != 0): a word and its bracket at the start, with the function's own name and
+// "(" still to come. The index of the macro's ")", or -1.
+qsizetype LeadingMacroEnd(const Tokens& tokens) {
+    if (tokens.size() < 2 || !tokens[0].IsWord() || !tokens[1].IsSymbol(u"(") ||
+        IsTypeKeyword(tokens[0]) || NonNameWords().contains(tokens[0].Text) ||
+        tokens[0].IsWord(u"operator")) {
+        return -1;
+    }
+    const qsizetype close = TokenTools::MatchingClose(tokens, 1, true);
+    if (close < 0) {
+        return -1;
+    }
+    for (qsizetype i = close + 1; i < tokens.size(); ++i) {
+        const DeclarationToken& token = tokens[i];
+        if (token.IsSymbol(u";") || token.IsSymbol(u"{") || token.IsSymbol(u":") ||
+            token.IsSymbol(u"->") || token.IsSymbol(u"=")) {
+            return -1;
+        }
+        const DeclarationToken& previous = tokens[i - 1];
+        if (i > close + 1 && token.IsSymbol(u"(") && previous.IsWord() &&
+            !IsTypeKeyword(previous) && !NonNameWords().contains(previous.Text)) {
+            return close;
+        }
+    }
+    return -1;
+}
+
 CommentParameter ReadParameter(const Tokens& tokens, qsizetype number) {
     const QList<Tokens> pieces = TokenTools::SplitTopLevel(tokens, u"=", true);
     Tokens declarator = pieces.value(0);
@@ -396,6 +424,13 @@ ParsedDeclaration CDeclarationParser::Parse(QStringView text) {
         }
     }
 
+    // The macro's argument is often the return type: PyAPI_FUNC(PyObject *) PyList_New(...).
+    Tokens macroArgument;
+    if (const qsizetype macroEnd = LeadingMacroEnd(tokens); macroEnd > 0) {
+        macroArgument = TokenTools::Slice(tokens, 2, macroEnd);
+        tokens.remove(0, macroEnd + 1);
+    }
+
     const NamePosition name = FindName(tokens);
     if (name.Open < 0 || name.Start < 0) {
         throw InputError(
@@ -420,6 +455,9 @@ ParsedDeclaration CDeclarationParser::Parse(QStringView text) {
         return token.Kind == DeclarationToken::Type::Text || IsDroppedSpecifier(token);
     });
     QString returns = TokenTools::Spell(returnTokens, Syntax);
+    if (returns.isEmpty() && !macroArgument.isEmpty()) {
+        returns = TokenTools::Spell(macroArgument, Syntax);
+    }
     const Tokens trailing = TrailingReturnType(tokens, declaratorEnd);
     if (!trailing.isEmpty() && (returns.isEmpty() || returns == u"auto")) {
         returns = TokenTools::Spell(trailing, Syntax);

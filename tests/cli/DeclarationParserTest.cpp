@@ -129,6 +129,13 @@ TEST(DeclarationParserTest, CAndCpp) {
         {"void fit(std::array<int, (N < 3) ? 1 : 2> a, std::map<K, std::vector<V>> m);", Sub,
          Public, "fit", "", "std::array<int, (N<3)?1:2> a|std::map<K, std::vector<V>> m"},
         {"MYLIB_API void Init(void);", Sub, Public, "Init", "", ""},
+        // Function-like macros in front: their argument is the return type when none other is.
+        {"PyAPI_FUNC(PyObject *) PyList_New(Py_ssize_t size);", Function, Public, "PyList_New",
+         "PyObject*", "Py_ssize_t size"},
+        {"_Success_(return != 0) BOOL WINAPI ReadFile(_In_ HANDLE hFile);", Function, Public,
+         "ReadFile", "BOOL", "_In_ HANDLE hFile"},
+        {"Q_DECL_DEPRECATED_X(\"use g\") void f(int x);", Sub, Public, "f", "", "int x"},
+        {"Widget(int size) : size_(size) {}", Sub, Public, "Widget", "", "int size"},
         {"JNIEXPORT jint JNICALL Java_Sum(JNIEnv* env)", Function, Public, "Java_Sum", "jint",
          "JNIEnv* env"},
         {"void Fill(int values[], char grid[3][4], int (&row)[8]);", Sub, Public, "Fill", "",
