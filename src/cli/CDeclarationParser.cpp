@@ -181,6 +181,22 @@ struct NamePosition {
     qsizetype GroupDepth = 0; // declarator groups around the name
 };
 
+// The "<" that opens the argument list closed by the ">" at `close`, or -1.
+qsizetype ArgumentListStart(const Tokens& tokens, qsizetype close) {
+    int depth = 0;
+    for (qsizetype i = close; i >= 0; --i) {
+        if (tokens[i].IsSymbol(u">")) {
+            ++depth;
+        } else if (tokens[i].IsSymbol(u"<") && --depth == 0) {
+            return i;
+        } else if (tokens[i].IsSymbol(u"(") || tokens[i].IsSymbol(u")") ||
+                   tokens[i].IsSymbol(u";")) {
+            return -1;
+        }
+    }
+    return -1;
+}
+
 NamePosition FindName(const Tokens& tokens) {
     QList<QChar> open;
     for (qsizetype i = 0; i < tokens.size(); ++i) {
@@ -206,9 +222,13 @@ NamePosition FindName(const Tokens& tokens) {
         } else if (token.IsSymbol(u"(") && !inTemplate) {
             const DeclarationToken* previous = i > 0 ? &tokens[i - 1] : nullptr;
             if (!OpensDeclaratorGroup(tokens, i) && previous != nullptr) {
-                if (previous->IsWord() && !NonNameWords().contains(previous->Text) &&
-                    !IsTypeKeyword(*previous)) {
-                    return {NameStart(tokens, i - 1), i, open.count(u'(')};
+                // An explicit specialisation names its arguments: swap<Foo>(Foo& a, Foo& b).
+                const qsizetype nameEnd =
+                    previous->IsSymbol(u">") ? ArgumentListStart(tokens, i - 1) - 1 : i - 1;
+                const DeclarationToken* last = nameEnd >= 0 ? &tokens[nameEnd] : nullptr;
+                if (last != nullptr && last->IsWord() && !NonNameWords().contains(last->Text) &&
+                    !IsTypeKeyword(*last)) {
+                    return {NameStart(tokens, nameEnd), i, open.count(u'(')};
                 }
             }
             open.append(u'(');
@@ -224,6 +244,37 @@ NamePosition FindName(const Tokens& tokens) {
         }
     }
     return {};
+}
+
+// The end of a requires-clause at the start ("requires std::integral<T> && Small<T>"): its
+// constraints are names with their argument lists, or bracketed expressions, joined by && or ||.
+qsizetype RequiresClauseEnd(const Tokens& tokens) {
+    qsizetype at = 1;
+    while (at < tokens.size()) {
+        if (tokens[at].IsSymbol(u"(")) {
+            at = TokenTools::MatchingClose(tokens, at, true) + 1;
+        } else {
+            while (at + 1 < tokens.size() && tokens[at].IsWord() &&
+                   tokens[at + 1].IsSymbol(u"::")) {
+                at += 2;
+            }
+            if (at < tokens.size() && tokens[at].IsWord()) {
+                ++at;
+            }
+            if (at < tokens.size() && tokens[at].IsSymbol(u"<")) {
+                at = TokenTools::MatchingClose(tokens, at, true) + 1;
+            }
+        }
+        if (at <= 0) {
+            throw InputError(QStringLiteral("the declaration has an unclosed requires-clause"));
+        }
+        if (at < tokens.size() && (tokens[at].IsSymbol(u"&&") || tokens[at].IsSymbol(u"||"))) {
+            ++at;
+        } else {
+            break;
+        }
+    }
+    return std::min(at, tokens.size());
 }
 
 // A function-like macro in front of the declaration, such as PyAPI_FUNC(PyObject *) or
@@ -419,6 +470,8 @@ ParsedDeclaration CDeclarationParser::Parse(QStringView text) {
                 throw InputError(QStringLiteral("the declaration has an unclosed template list"));
             }
             tokens.remove(0, close + 1);
+        } else if (tokens[0].IsWord(u"requires")) {
+            tokens.remove(0, RequiresClauseEnd(tokens));
         } else {
             break;
         }
