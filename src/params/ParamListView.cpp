@@ -37,8 +37,10 @@ int ParamListView::SelectedRow() const {
     if (selectionModel() == nullptr) {
         return -1;
     }
-    const QModelIndexList rows = selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    // Any selected cell names the row: a column put back by a change of language joins no
+    // selection, and selectedRows() counts only rows with every column selected.
+    const QModelIndexList cells = selectionModel()->selectedIndexes();
+    return cells.isEmpty() ? -1 : cells.first().row();
 }
 
 void ParamListView::ApplyColumnWidths() {

@@ -180,6 +180,14 @@ private slots:
         QCOMPARE(list.Row(0).Name, QStringLiteral("a"));
         QCOMPARE(list.Row(1).Name, QStringLiteral("c"));
 
+        // The "Optional" column put back by a change of language joins no selection.
+        ParameterList::ApplyStartupColumnRule(list, DevelopmentLanguage::VC);
+        view.setCurrentIndex(list.index(0, 0));
+        ParameterList::ApplyColumnRuleAfterOptions(list, DevelopmentLanguage::VB);
+        ParameterList::RemoveSelected(view);
+        QCOMPARE(list.RowCount(), 1);
+        QCOMPARE(list.Row(0).Name, QStringLiteral("c"));
+
         ParamListModel empty;
         ParamListView emptyView;
         emptyView.SetParamModel(&empty);
