@@ -85,8 +85,9 @@ public:
         std::optional<BlockDescription> readable;
         std::optional<InputError> firstError;
         int attempts = 0;
+        // Every reading of the remark strings counts, so a long run of "=" ends as soon.
         for (std::size_t at = first.find(run); at != Text::npos && attempts < MaxAttempts;
-             at = first.find(run, at + 1)) {
+             at = first.find(run, at + 1), ++attempts) {
             begin_ = first.substr(0, at);
             end_ = first.substr(at + BlockWidthChars);
             for (qsizetype minor = FindSeparator(U'-', first_ + 1);

@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QStandardPaths>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -47,6 +48,9 @@ ClipboardHandOff::Result ClipboardHandOff::Copy(const QByteArray& bytes,
         // The helper forks a server that outlives it: give it no pipes to hold open.
         process.setStandardOutputFile(QProcess::nullDevice());
         process.setStandardErrorFile(QProcess::nullDevice());
+        // In a session of its own: a terminal that closes as this tool ends (an editor's task)
+        // hangs up its session, and the server would end with it, the clipboard too.
+        process.setChildProcessModifier([] { ::setsid(); });
         process.start(program, helper.Arguments);
         if (!process.waitForStarted(StartTimeoutMs)) {
             return {false, QStringLiteral("--copy: %1 did not start: %2")

@@ -145,6 +145,7 @@ TEST_F(BlockToolTest, BadInputGivesStatusTwoAOneLineMessageAndNoOutput) {
         {{u"--read-block"_s, u"--copy"_s}, {}},
         {{u"--keep-declaration"_s}, "{}"},
         {{u"--read-block"_s}, "not a block"},
+        {{u"--read-block"_s}, QByteArray(200000, '=')}, // every reading of it fails
         {{u"--read-block"_s},
          "'  Public Sub Gr\xF6\xDF"
          "e\r\n"},
@@ -235,7 +236,9 @@ protected:
         const QString path = folder_.filePath(name);
         QFile script(path);
         EXPECT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\necho \"$0 $*\" > \"$QM_CLIP\".args\n/bin/cat > \"$QM_CLIP\"\n");
+        script.write("#!/bin/sh\necho \"$0 $*\" > \"$QM_CLIP\".args\n"
+                     "read -r pid comm state ppid group session rest < /proc/$$/stat\n"
+                     "echo \"$session\" > \"$QM_CLIP\".session\n/bin/cat > \"$QM_CLIP\"\n");
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return path;
@@ -265,6 +268,9 @@ TEST_F(ClipboardHandOffTest, HandsTheExactBytesToTheDisplaysHelper) {
     EXPECT_TRUE(ClipboardHandOff::Copy(block, Environment(u":0"_s, {})).Ok);
     EXPECT_EQ(Clip(), block);
     EXPECT_TRUE(Clip(u".args"_s).contains("xclip -selection clipboard"));
+    // Its own session: the hang-up of a terminal that closes with this tool does not reach it.
+    EXPECT_NE(Clip(u".session"_s).trimmed().toLongLong(), static_cast<long long>(getsid(0)));
+    EXPECT_GT(Clip(u".session"_s).trimmed().toLongLong(), 0);
 
     EXPECT_TRUE(ClipboardHandOff::Copy(block, Environment(u":0"_s, u"wayland-0"_s)).Ok);
     EXPECT_TRUE(Clip(u".args"_s).contains("wl-copy"));
