@@ -1,6 +1,7 @@
 #include "cli/BlockTool.h"
 
 #include <QCoreApplication>
+#include <csignal>
 #include <cstdio>
 #include <optional>
 #include <unistd.h>
@@ -29,6 +30,9 @@ bool WriteAll(std::FILE* stream, const QByteArray& bytes) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A reader that stops early (`| head`) makes the write fail, reported as status 1, instead of
+    // ending the tool without a word.
+    std::signal(SIGPIPE, SIG_IGN);
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
