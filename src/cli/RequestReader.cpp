@@ -56,13 +56,16 @@ QString TypeName(const QJsonValue& value) {
         QStringLiteral("member \"%1\" must be %2, not %3").arg(member, expected, TypeName(value)));
 }
 
-// A one-line field: a line break would break the remark box apart.
+// A one-line field: a line break would break the remark box apart. NULs are dropped, as the
+// window's one-line boxes drop them.
 QString OneLine(const QJsonValue& value, const QString& member) {
     if (!value.isString()) {
         WrongType(member, u"a text"_s, value);
     }
     QString text = value.toString();
-    if (text.contains(u'\n') || text.contains(u'\r')) {
+    text.remove(QChar(u'\0'));
+    if (text.contains(u'\n') || text.contains(u'\r') || text.contains(QChar::LineSeparator) ||
+        text.contains(QChar::ParagraphSeparator)) {
         throw InputError(QStringLiteral("member \"%1\" holds a line break; only \"text\" may "
                                         "span lines")
                              .arg(member));

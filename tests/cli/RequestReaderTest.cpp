@@ -44,6 +44,11 @@ TEST(RequestReaderTest, SplitsFreeTextLikeTheWindow) {
     EXPECT_EQ(RequestReader::Read(R"({"text": ["a", ""]})").FreeTextLines,
               (QStringList{u"a"_s, QString()}));
     EXPECT_THROW(RequestReader::Read(R"({"text": ["a\nb"]})"), InputError);
+    EXPECT_THROW(RequestReader::Read(R"({"text": ["a\u2028b"]})"), InputError);
+    EXPECT_THROW(RequestReader::Read(R"({"name": "a\u2029b"})"), InputError);
+    // A NUL, which no box of the window keeps, is left out.
+    EXPECT_EQ(RequestReader::Read(R"({"name": "Ge\u0000tTotal"})").Name,
+              std::optional(u"GetTotal"_s));
     EXPECT_THROW(RequestReader::Read(R"({"text": 5})"), InputError);
 }
 
