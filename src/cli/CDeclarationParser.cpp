@@ -139,20 +139,27 @@ bool OpensDeclaratorGroup(const Tokens& tokens, qsizetype open) {
     return k > open + 1 && k < tokens.size() && tokens[k].IsSymbol(u"*");
 }
 
+// The "<" that opens the argument list closed by the ">" at `close`, or -1. With
+// `withinBrackets`, the search stops at a bracket, so that a text of many ">(" is not walked
+// back again for each of them.
+qsizetype ArgumentListStart(const Tokens& tokens, qsizetype close, bool withinBrackets) {
+    qsizetype depth = 0;
+    for (qsizetype i = close; i >= 0; --i) {
+        if (tokens[i].IsSymbol(u">")) {
+            ++depth;
+        } else if (tokens[i].IsSymbol(u"<") && --depth == 0) {
+            return i;
+        } else if (withinBrackets && (tokens[i].IsSymbol(u"(") || tokens[i].IsSymbol(u")") ||
+                                      tokens[i].IsSymbol(u";"))) {
+            return -1;
+        }
+    }
+    return -1;
+}
+
 // Walks back from the last token of a name over "~", template arguments and "Outer::" parts.
 qsizetype NameStart(const Tokens& tokens, qsizetype last) {
     qsizetype start = last;
-    auto stepOverTemplate = [&tokens](qsizetype close) -> qsizetype {
-        qsizetype depth = 0;
-        for (qsizetype k = close; k >= 0; --k) {
-            if (tokens[k].IsSymbol(u">")) {
-                ++depth;
-            } else if (tokens[k].IsSymbol(u"<") && --depth == 0) {
-                return k;
-            }
-        }
-        return -1;
-    };
     while (true) {
         if (start > 0 && tokens[start - 1].IsSymbol(u"~")) {
             --start;
@@ -162,7 +169,7 @@ qsizetype NameStart(const Tokens& tokens, qsizetype last) {
         }
         qsizetype qualifier = start - 2;
         if (tokens[qualifier].IsSymbol(u">")) {
-            const qsizetype open = stepOverTemplate(qualifier);
+            const qsizetype open = ArgumentListStart(tokens, qualifier, false);
             if (open <= 0) {
                 return start;
             }
@@ -180,22 +187,6 @@ struct NamePosition {
     qsizetype Open = -1;      // "(" of the parameter list
     qsizetype GroupDepth = 0; // declarator groups around the name
 };
-
-// The "<" that opens the argument list closed by the ">" at `close`, or -1.
-qsizetype ArgumentListStart(const Tokens& tokens, qsizetype close) {
-    int depth = 0;
-    for (qsizetype i = close; i >= 0; --i) {
-        if (tokens[i].IsSymbol(u">")) {
-            ++depth;
-        } else if (tokens[i].IsSymbol(u"<") && --depth == 0) {
-            return i;
-        } else if (tokens[i].IsSymbol(u"(") || tokens[i].IsSymbol(u")") ||
-                   tokens[i].IsSymbol(u";")) {
-            return -1;
-        }
-    }
-    return -1;
-}
 
 NamePosition FindName(const Tokens& tokens) {
     QList<QChar> open;
@@ -224,7 +215,7 @@ NamePosition FindName(const Tokens& tokens) {
             if (!OpensDeclaratorGroup(tokens, i) && previous != nullptr) {
                 // An explicit specialisation names its arguments: swap<Foo>(Foo& a, Foo& b).
                 const qsizetype nameEnd =
-                    previous->IsSymbol(u">") ? ArgumentListStart(tokens, i - 1) - 1 : i - 1;
+                    previous->IsSymbol(u">") ? ArgumentListStart(tokens, i - 1, true) - 1 : i - 1;
                 const DeclarationToken* last = nameEnd >= 0 ? &tokens[nameEnd] : nullptr;
                 if (last != nullptr && last->IsWord() && !NonNameWords().contains(last->Text) &&
                     !IsTypeKeyword(*last)) {
