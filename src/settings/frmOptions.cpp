@@ -1,6 +1,7 @@
 #include "settings/frmOptions.h"
 
 #include "settings/SettingsLayout.h"
+#include "shell/OptionKeyFocus.h"
 #include "shell/SelectAllText.h"
 #include "shell/SingleLineText.h"
 #include "shell/Twips.h"
@@ -13,7 +14,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 namespace quillmark {
 
@@ -151,13 +151,7 @@ void frmOptions::Option1_Click(int index) {
         ShowCustomRemarks(true);
         // While the caller fills the dialog the focus is left alone.
         if (isVisible()) {
-            txtBeginComments_->setFocus(Qt::OtherFocusReason);
-            // An arrow key gives the option itself the focus only after its click: take it back.
-            QTimer::singleShot(0, this, [this] {
-                if (focusWidget() == Option1(CustomIndex) && Option1(CustomIndex)->isChecked()) {
-                    txtBeginComments_->setFocus(Qt::OtherFocusReason);
-                }
-            });
+            GiveTheFocusFromAnOption(*txtBeginComments_);
         }
         return;
     }

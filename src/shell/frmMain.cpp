@@ -10,6 +10,7 @@
 #include "settings/OptionsCommand.h"
 #include "shell/AltChord.h"
 #include "shell/ApplicationIcon.h"
+#include "shell/OptionKeyFocus.h"
 #include "shell/SelectAllText.h"
 #include "shell/SingleLineText.h"
 #include "shell/ToolbarKeyboard.h"
@@ -472,16 +473,7 @@ void frmMain::optProtected_Click() {
 }
 
 void frmMain::GiveTheNameTheFocus() {
-    txtSubName->setFocus();
-    // An arrow key moves through an option group by clicking the next option and only then giving
-    // it the focus; once that is done, the name takes the focus back. The window's own focus child
-    // is asked: after General's dialog the window may not be active again yet.
-    QTimer::singleShot(0, this, [this] {
-        if (qobject_cast<const QRadioButton*>(focusWidget()) != nullptr) {
-            txtSubName->setFocus();
-            SelectAllText(*txtSubName);
-        }
-    });
+    GiveTheFocusFromAnOption(*txtSubName);
 }
 
 void frmMain::optGeneral_Click() {
