@@ -36,7 +36,7 @@ QByteArray ReadInputFile(const QString& path) {
 
 // Text read as UTF-8 only: bytes of another encoding would turn into stray symbols that the
 // readers then take for words or punctuation.
-QString Utf8Text(const QByteArray& bytes, const QString& what) {
+QString StrictUtf8(const QByteArray& bytes, const QString& what) {
     QStringDecoder decoder(QStringConverter::Utf8);
     QString text = decoder.decode(bytes);
     if (decoder.hasError()) {
@@ -62,7 +62,7 @@ public:
             return {BlockTool::Done, LanguageList::Write(Settings()), {}};
         }
         if (options_.ReadBlock) {
-            const QString block = Utf8Text(MainInput(), u"block"_s);
+            const QString block = StrictUtf8(MainInput(), u"block"_s);
             return {BlockTool::Done, DescriptionJson::Write(BlockReader::Read(block)), {}};
         }
         return Generate();
@@ -130,7 +130,7 @@ private:
         QString declarationText;
         if (options_.Declaration) {
             declarationText = options_.DeclarationFromStandardInput()
-                                  ? Utf8Text(declarationBytes, u"declaration"_s)
+                                  ? StrictUtf8(declarationBytes, u"declaration"_s)
                                   : *options_.Declaration;
             if (declarationText.trimmed().isEmpty()) {
                 throw InputError(u"the declaration is empty"_s);

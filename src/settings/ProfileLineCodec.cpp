@@ -1,6 +1,6 @@
 #include "settings/ProfileLineCodec.h"
 
-#include <QStringDecoder>
+#include "util/Utf8Text.h"
 
 namespace quillmark {
 
@@ -53,11 +53,6 @@ ProfileLineCodec::Encoding ProfileLineCodec::Classify(QByteArrayView bytes) noex
     return Encoding::Utf8;
 }
 
-QString ProfileLineCodec::DecodeUtf8(QByteArrayView bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    return decoder.decode(bytes);
-}
-
 QString ProfileLineCodec::DecodeWindows1252(QByteArrayView bytes) {
     static constexpr char16_t Row8And9[32] = {
         0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -74,7 +69,8 @@ QString ProfileLineCodec::DecodeWindows1252(QByteArrayView bytes) {
 }
 
 QString ProfileLineCodec::Decode(QByteArrayView bytes, bool eightBit) {
-    return eightBit ? DecodeWindows1252(bytes) : DecodeUtf8(bytes);
+    // A leading U+FEFF in a line is text: the file's own mark is skipped before lines are read.
+    return eightBit ? DecodeWindows1252(bytes) : Utf8KeepingLeadingFeff(bytes);
 }
 
 QString ProfileLineCodec::Decode(QByteArrayView bytes, Encoding encoding) {

@@ -17,9 +17,6 @@ public:
     static bool IsValidUtf8(QByteArrayView bytes) noexcept {
         return Classify(bytes) != Encoding::EightBit;
     }
-    // UTF-8 that keeps a leading U+FEFF: inside a line it is text, not a byte order mark (the
-    // file's own mark is skipped before lines are read). QString::fromUtf8 would drop it.
-    static QString DecodeUtf8(QByteArrayView bytes);
     // Code page 1252: Latin-1 but for 0x80-0x9F, where it has the curly quotes, dashes, euro sign
     // and others; its five unused bytes there keep their Latin-1 reading, so nothing is lost.
     static QString DecodeWindows1252(QByteArrayView bytes);

@@ -1,10 +1,10 @@
 #include "settings/RegIni.h"
 
 #include "settings/ProfileFile.h"
-#include "settings/ProfileLineCodec.h"
 #include "settings/ProfileLocation.h"
 #include "settings/RegistryStore.h"
 #include "settings/SystemFolders.h"
+#include "util/Utf8Text.h"
 
 #include <QtEndian>
 #include <cmath>
@@ -171,7 +171,7 @@ std::int32_t RegIni::QueryValueEx(const RegistryKeyHandle& hKey, const QString& 
         if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0) {
             bytes.truncate(nul);
         }
-        QString text = ProfileLineCodec::DecodeUtf8(bytes);
+        QString text = Utf8KeepingLeadingFeff(bytes);
         if (text.size() >= 2 && text.startsWith(u'"') && text.endsWith(u'"')) {
             text = text.sliced(1, text.size() - 2);
         }

@@ -2,6 +2,7 @@
 
 #include "util/ConversionError.h"
 #include "util/FileError.h"
+#include "util/Utf8Text.h"
 #include "util/WritePermission.h"
 
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSaveFile>
-#include <QStringDecoder>
 #include <algorithm>
 #include <cmath>
 
@@ -41,12 +41,6 @@ QChar SeparatorOf(const QString& format, QChar fallback) {
 
 QString InvalidDateText(const QDateTime& value) {
     return value.isNull() ? QStringLiteral("null date") : QStringLiteral("invalid date");
-}
-
-// Every character as saved: a leading U+FEFF is text the user typed, not a mark to drop.
-QString DecodeWhole(const QByteArray& bytes) {
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    return decoder.decode(bytes);
 }
 
 QByteArray ReadWholeFile(const QString& path) {
@@ -139,11 +133,11 @@ int Utility::YearsDifference(QDate varNow, QDate varThen) const {
 }
 
 QString Utility::ReadFile(const QString& strFileName) const {
-    return DecodeWhole(ReadWholeFile(strFileName));
+    return Utf8KeepingLeadingFeff(ReadWholeFile(strFileName));
 }
 
 QString Utility::FileRead(const QString& strFile) const {
-    return DecodeWhole(ReadWholeFile(strFile));
+    return Utf8KeepingLeadingFeff(ReadWholeFile(strFile));
 }
 
 void Utility::FileSave(const QString& strFile, const QString& strOut) const {
