@@ -9,10 +9,14 @@ namespace quillmark::cli {
 // names what is wrong, printed on standard error with exit status 2.
 class InputError : public std::exception {
 public:
-    explicit InputError(QString message) : message_(std::move(message)) {}
+    // Line breaks and other control characters quoted from the input are shown as escapes
+    // ("\n", "\u2028"), so the message stays one line whatever the user gave.
+    explicit InputError(const QString& message) : message_(OnOneLine(message)) {}
 
     const QString& Message() const noexcept { return message_; }
     const char* what() const noexcept override { return "quillmark-block input error"; }
+
+    static QString OnOneLine(const QString& text);
 
 private:
     QString message_;

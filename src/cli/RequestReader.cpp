@@ -122,6 +122,9 @@ DevelopmentLanguage ReadLanguage(const QJsonValue& value) {
         }
         throw InputError(QStringLiteral("unknown language %1 (expected 0 to 3)").arg(number));
     }
+    if (!value.isString()) {
+        WrongType(u"language"_s, u"a language name or a number from 0 to 3"_s, value);
+    }
     const QString text = OneLine(value, u"language"_s);
     if (const auto language = RequestReader::LanguageFromName(text)) {
         return *language;
@@ -239,11 +242,18 @@ BlockDescription RequestReader::Read(const QByteArray& json) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError) {
+        // The toolkit reads only objects and arrays at the top; a lone null, number or text is
+        // valid JSON all the same, and the fault is its kind.
+        const QJsonDocument wrapped = QJsonDocument::fromJson('[' + json + ']');
+        if (wrapped.isArray() && wrapped.array().size() == 1) {
+            throw InputError(QStringLiteral("the description must be a JSON object, not %1")
+                                 .arg(TypeName(wrapped.array().first())));
+        }
         throw InputError(QStringLiteral("invalid JSON at %1: %2")
                              .arg(PositionOf(json, error.offset), error.errorString()));
     }
     if (!document.isObject()) {
-        throw InputError(u"the description must be a JSON object"_s);
+        throw InputError(u"the description must be a JSON object, not an array"_s);
     }
     BlockDescription description;
     const QJsonObject object = document.object();

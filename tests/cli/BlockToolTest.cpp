@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -153,6 +154,12 @@ TEST_F(BlockToolTest, BadInputGivesStatusTwoAOneLineMessageAndNoOutput) {
          "Public Sub Gr\xF6\xDF"
          "e(ByVal n As Long)"},
         {{u"--copy=yes"_s}, "{}"},
+        {{}, "null"},
+        {{}, R"({"language": true})"},
+        // Quoted input with line breaks and other controls in it.
+        {{}, R"({"na\nme": 1, "x": 2})"},
+        {{}, R"({"parameters": [{"ty\u2028pe\u0007": "x"}]})"},
+        {{u"str\nay"_s}, "{}"},
     };
     // A one-megabyte begin string on each of 617 lines: a block far past what the tool writes.
     QByteArray huge = R"({"language": "Custom", "begin": ")" + QByteArray(1000000, 'B') +
@@ -171,8 +178,15 @@ TEST_F(BlockToolTest, BadInputGivesStatusTwoAOneLineMessageAndNoOutput) {
         EXPECT_EQ(result.ExitStatus, BlockTool::BadInput);
         EXPECT_TRUE(result.Output.isEmpty());
         EXPECT_FALSE(result.Error.isEmpty());
-        EXPECT_FALSE(result.Error.contains(u'\n'));
+        static const QRegularExpression controls(u"[\\x00-\\x1f\\x7f-\\x9f\\x{2028}\\x{2029}]"_s);
+        EXPECT_FALSE(result.Error.contains(controls)) << result.Error.toStdString();
     }
+    EXPECT_TRUE(Run({}, "null").Error.endsWith(u"must be a JSON object, not null"_s));
+    EXPECT_TRUE(Run({}, " 42 ").Error.endsWith(u"must be a JSON object, not a number"_s));
+    EXPECT_TRUE(Run({}, "[]").Error.endsWith(u"must be a JSON object, not an array"_s));
+    EXPECT_TRUE(Run({}, R"({"language": true})")
+                    .Error.endsWith(u"a language name or a number from 0 to 3, not a boolean"_s));
+    EXPECT_EQ(Run({}, R"({"na\nme\u2028": 1})").Error, uR"(unknown member "na\nme\u2028")"_s);
     EXPECT_TRUE(Run({}, "{\n  \"kind\": }").Error.contains(u"invalid JSON at line 2, column"_s));
     EXPECT_TRUE(Run({}, R"({"kind": "Funtion"})").Error.contains(u"Funtion"_s));
     EXPECT_EQ(Run({u"--settings"_s, folder_.filePath(u"missing.ini"_s)}, "{}").ExitStatus,
