@@ -150,6 +150,9 @@ private:
     // The first line is begin + 72 "=" + end. A custom remark string may itself hold "=", so
     // every split is tried and confirmed by the "-" separator further down.
     static constexpr int MaxAttempts = 64;
+    // A procedure block closes with empty remark lines after its last "=" line; an editor that
+    // trims trailing lines, or a paste that stops short, may leave them off.
+    static constexpr qsizetype ClosingEmptyLines = 3;
 
     BlockDescription ReadWith(qsizetype minor) const {
         BlockDescription description;
@@ -171,11 +174,15 @@ private:
             RequestAssembler::Assemble(description, std::nullopt, GlobalSettings{}, QDate()));
         QStringList lines = block.split(QStringLiteral("\r\n"));
         lines.removeLast(); // after the last line break
-        if (first_ + lines.size() > Count()) {
-            return false;
-        }
+        const qsizetype closing =
+            description.Kind == ProcedureKind::General ? 0 : ClosingEmptyLines;
         for (qsizetype i = 0; i < lines.size(); ++i) {
-            if (ToText(lines[i]) != lines_[first_ + i]) {
+            const qsizetype at = first_ + i;
+            const bool mayBeLeftOff = i >= lines.size() - closing;
+            if (at >= Count() || (mayBeLeftOff && IsBlankLine(lines_[at]))) {
+                return mayBeLeftOff && AllBlankFrom(at);
+            }
+            if (ToText(lines[i]) != lines_[at]) {
                 return false;
             }
         }
@@ -414,8 +421,9 @@ private:
 
     void ReadProcedure(qsizetype minor, BlockDescription& description) const {
         const qsizetype top = first_;
-        // Fixed lines: 5 before the parameters, 4 between them and the "-" separator, 6 after.
-        if (minor - top < 9 || Count() < minor + 7) {
+        // Fixed lines: 5 before the parameters, 4 between them and the "-" separator, 3 after it
+        // up to the closing "=" line, then the closing empty lines.
+        if (minor - top < 9 || Count() < minor + 4) {
             throw Error(top, "starts a block that is too short to be a procedure block");
         }
         ReadDeclaration(top + 1, description);
@@ -437,11 +445,13 @@ private:
         if (lines_[minor + 3] != Separator(U'=')) {
             throw Error(minor + 3, "should be a separator line of \"=\"");
         }
-        for (qsizetype i = minor + 4; i < minor + 7; ++i) {
-            ExpectEmpty(i);
+        const qsizetype closingEnd = std::min(Count(), minor + 4 + ClosingEmptyLines);
+        qsizetype next = minor + 4;
+        while (next < closingEnd && !IsBlankLine(lines_[next])) {
+            ExpectEmpty(next++);
         }
-        if (!AllBlankFrom(minor + 7)) {
-            throw Error(minor + 7, "follows the end of the block");
+        if (!AllBlankFrom(next)) {
+            throw Error(next, "follows the end of the block");
         }
     }
 

@@ -48,7 +48,8 @@ Options:
                              --from-declaration - --keep-declaration --eol lf
   --read-block             read a block that Quillmark made and print its description as
                            JSON; generating from that JSON gives the same block again.
-                           Limits: a field that ran into the next column (a type of 21 or
+                           The block may be indented, and the empty remark lines that
+                           close it may be left off. Limits: a field that ran into the next column (a type of 21 or
                            more characters, a name reaching the description column) is
                            split where the column starts or, for a type, before the name's
                            last identifier; trailing blanks of a field before padding are

@@ -135,6 +135,15 @@ TEST_F(BlockReaderTest, ReadingBackAndGeneratingAgainGivesTheSameBlock) {
                 QString lf = block;
                 lf.replace(u"\r\n"_s, u"\n"_s);
                 EXPECT_EQ(Regenerate(lf), block) << "LF line ends";
+                if (request.Kind != ProcedureKind::General) {
+                    // An editor that trims trailing lines takes the closing empty remarks.
+                    const QStringList lines = block.split(u"\r\n"_s);
+                    for (qsizetype kept = 0; kept < 3; ++kept) {
+                        const QString trimmed =
+                            lines.first(lines.size() - 4 + kept).join(u"\r\n"_s) + u"\r\n"_s;
+                        EXPECT_EQ(Regenerate(trimmed), block) << kept << " closing lines kept";
+                    }
+                }
             } catch (const InputError& error) {
                 ADD_FAILURE() << error.Message().toStdString();
             }
