@@ -108,8 +108,8 @@ frmAbout::frmAbout(QWidget* parent, RegistryStore registry)
     PlaceInTwips(cmdOK, 4245, 2625, 1260, 345);
 
     cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    // With the focus on it, Enter presses this button, as on any dialog; elsewhere OK takes it.
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo->setAutoDefault(false);
     PlaceInTwips(cmdSysInfo, 4260, 3075, 1245, 345);
 
     setTabOrder(cmdOK, cmdSysInfo);

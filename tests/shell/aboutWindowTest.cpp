@@ -154,7 +154,7 @@ private slots:
         QTRY_VERIFY(QFile::exists(mark));
     }
 
-    void enterAndEscapeHideTheStillLoadedWindow() {
+    void enterAndEscapeHideTheWindowEnterOnSystemInfoPressesIt() {
         frmAbout about(nullptr, *store_);
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
             about.show();
@@ -165,6 +165,23 @@ private slots:
         }
         QCOMPARE(about.findChild<QPushButton*>("cmdSysInfo")->text(),
                  QStringLiteral("&System Info..."));
+
+        // Tabbed to, "System Info..." takes Enter itself, and the window stays.
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), about.findChild<QPushButton*>("cmdSysInfo"));
+        QString message;
+        const QPointer<QTimer> wait = WhenModalOpens([&](QWidget& box) {
+            if (auto* messageBox = qobject_cast<QMessageBox*>(&box)) {
+                message = messageBox->text();
+            }
+            box.close();
+        });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        delete wait.data();
+        QCOMPARE(message, QStringLiteral("System Information Is Unavailable At This Time"));
+        QVERIFY(about.isVisible());
     }
 };
 
