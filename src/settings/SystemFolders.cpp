@@ -34,7 +34,8 @@ QString SystemFolders::CreateTempFile(const QString& prefix, std::int32_t unique
         return {};
     }
     if (unique == 0) {
-        QTemporaryFile file(folder + prefix + QStringLiteral("XXXXXX.tmp"));
+        // The "-" keeps a prefix that ends in "X" out of the run of X's that is replaced.
+        QTemporaryFile file(folder + prefix + QStringLiteral("-XXXXXX.tmp"));
         file.setAutoRemove(false);
         if (!file.open()) { // O_EXCL, mode 0600
             return {};

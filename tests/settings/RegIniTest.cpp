@@ -50,11 +50,13 @@ TEST_F(RegIniTest, TempFilesAreFreshPrivateAndEmpty) {
     const QString second = ini_.GetTempFile("~qm", 0);
     ASSERT_FALSE(first.isEmpty());
     EXPECT_NE(first, second);
-    for (const QString& path : {first, second}) {
+    const QString endsInX = ini_.GetTempFile("~qX", 0); // the random part must not take the X
+    for (const QString& path : {first, second, endsInX}) {
         const QFileInfo info(path);
         EXPECT_TRUE(info.exists());
         EXPECT_EQ(info.size(), 0);
-        EXPECT_TRUE(info.fileName().startsWith("~qm"));
+        EXPECT_TRUE(info.fileName().startsWith(path == endsInX ? "~qX" : "~qm"))
+            << path.toStdString();
         EXPECT_EQ(info.absolutePath() + "/", ini_.GetTempDir().toString());
         const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
                             QFileDevice::ReadOther | QFileDevice::WriteOther;
