@@ -2,6 +2,7 @@
 
 #include "params/ParamTypeCatalogue.h"
 #include "settings/SettingsLayout.h"
+#include "shell/AltChord.h"
 #include "shell/SingleLineText.h"
 #include "shell/Twips.h"
 #include "util/ApplicationTitle.h"
@@ -219,12 +220,19 @@ bool frmParamAdd::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
     }
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || (widget != this && !isAncestorOf(widget))) {
+    if (widget == nullptr) {
         return QDialog::eventFilter(watched, event);
     }
     const auto& key = *static_cast<QKeyEvent*>(event);
-    QWidget* target = FocusKeyTarget(key);
+    const bool inThisDialog = widget == this || isAncestorOf(widget);
+    QWidget* target = inThisDialog ? FocusKeyTarget(key) : nullptr;
     if (target == nullptr) {
+        // An Alt chord that no access key took is a command, never text: here and in the
+        // add-type prompt.
+        const bool ours = inThisDialog || widget->window()->parentWidget() == this;
+        if (ours && press && IsAltTextChord(key)) {
+            return true;
+        }
         return QDialog::eventFilter(watched, event);
     }
     // The move happens on release; the press is swallowed so that a text box does not take the

@@ -1,6 +1,7 @@
 #include "settings/frmOptions.h"
 
 #include "settings/SettingsLayout.h"
+#include "shell/AltChord.h"
 #include "shell/OptionKeyFocus.h"
 #include "shell/SelectAllText.h"
 #include "shell/SingleLineText.h"
@@ -9,6 +10,7 @@
 
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -195,6 +197,9 @@ bool frmOptions::eventFilter(QObject* watched, QEvent* event) {
         if (auto* box = qobject_cast<QLineEdit*>(watched)) {
             SelectAllText(*box);
         }
+    } else if (event->type() == QEvent::KeyPress &&
+               IsAltTextChord(*static_cast<QKeyEvent*>(event))) {
+        return true; // an Alt chord that no access key took is a command, never text
     }
     return QDialog::eventFilter(watched, event);
 }

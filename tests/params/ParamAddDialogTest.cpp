@@ -282,6 +282,23 @@ private slots:
         QTest::keyClick(dialog.txtParamName(), Qt::Key_T);
         QCOMPARE(dialog.txtParamName()->text(), QStringLiteral("t"));
         QCOMPARE(QApplication::focusWidget(), dialog.txtParamName());
+
+        // Alt chords that are no access key here (the window's Alt+B, Alt+I) type nothing either,
+        // in the dialog's boxes or in the add-type prompt.
+        QTest::keyClick(dialog.txtParamName(), Qt::Key_B, Qt::AltModifier);
+        QTest::keyClick(dialog.txtParamDescription(), Qt::Key_I, Qt::AltModifier);
+        QCOMPARE(dialog.txtParamName()->text(), QStringLiteral("t"));
+        QCOMPARE(dialog.txtParamDescription()->text(), QString());
+        QString answered;
+        WhenModalOpens<QInputDialog>([&answered](QInputDialog& prompt) {
+            auto* answer = prompt.findChild<QLineEdit*>();
+            QTest::keyClicks(answer, QStringLiteral("int"));
+            QTest::keyClick(answer, Qt::Key_C, Qt::AltModifier);
+            answered = answer->text();
+            prompt.reject();
+        });
+        dialog.cmdAddType()->click();
+        QCOMPARE(answered, QStringLiteral("int"));
     }
 
     void enterIsOkAndEscapeIsCancel_data() {

@@ -300,6 +300,17 @@ private slots:
             });
             QCOMPARE(settings.PersonalName, kept);
         }
+        // An Alt chord that is no access key here (the window's Alt+B) types nothing.
+        RunOptions(settings, list, [](frmOptions& dialog) {
+            dialog.Option1(3)->click();
+            for (QLineEdit* box : {dialog.txtName(), dialog.txtBeginComments()}) {
+                box->setFocus();
+                QTest::keyClick(box, Qt::Key_B, Qt::AltModifier);
+            }
+            dialog.cmdOK()->click();
+        });
+        QCOMPARE(settings.PersonalName, QStringLiteral("Ann"));
+        QCOMPARE(settings.BeginFree, QString());
     }
 
     void failedWriteIsReportedAndTheSettingsStillHold_data() {
