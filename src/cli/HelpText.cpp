@@ -49,11 +49,12 @@ Options:
   --read-block             read a block that Quillmark made and print its description as
                            JSON; generating from that JSON gives the same block again.
                            The block may be indented, and the empty remark lines that
-                           close it may be left off. Limits: a field that ran into the next column (a type of 21 or
-                           more characters, a name reaching the description column) is
-                           split where the column starts or, for a type, before the name's
-                           last identifier; trailing blanks of a field before padding are
-                           lost; the date must use the locale's month names.
+                           close it may be left off. Limits: a field that ran into the next
+                           column (a type of 21 or more characters, a name reaching the
+                           description column) is split where the column starts or, for a
+                           type, before the name's last identifier; trailing blanks of a
+                           field before padding are lost; the date must use the locale's
+                           month names.
                            Example: quillmark-block --read-block < block.txt
   --copy                   also put the block on the clipboard, through wl-copy (Wayland),
                            xclip or xsel (X11), which keep serving it after this program

@@ -16,9 +16,9 @@ public:
     const QString& Message() const noexcept { return message_; }
     const char* what() const noexcept override { return "quillmark-block input error"; }
 
+private:
     static QString OnOneLine(const QString& text);
 
-private:
     QString message_;
 };
 
