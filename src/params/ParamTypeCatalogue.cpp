@@ -321,8 +321,10 @@ AppendTypeResult ParamTypeCatalogueStore::Append(DevelopmentLanguage language,
     const QString number = QString::number(result.Number);
     const QString entryKey = QStringLiteral("Param") + number;
     // A count that a hand edit damaged ("abc", "-2", "3000000000" read as 0) or lowered can
-    // point at an entry that holds a type already; that type must not be overwritten.
-    if (stored && stored->Find(entryKey) != nullptr) {
+    // point at an entry that holds a type already; that type must not be overwritten. An empty
+    // entry holds none, as the catalogue reads it, and is taken.
+    const ProfileEntry* occupant = stored ? stored->Find(entryKey) : nullptr;
+    if (occupant != nullptr && !occupant->Value.isEmpty()) {
         result.Ok = false;
         const QString count = counted != nullptr
                                   ? QStringLiteral("its count \"Number=%1\"").arg(counted->Value)

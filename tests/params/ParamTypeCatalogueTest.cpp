@@ -136,6 +136,10 @@ TEST_F(ParamTypeCatalogueTest, AppendNeverOverwritesAStoredEntry) {
         EXPECT_TRUE(result.Reason.contains(QStringLiteral("Number=") + count)) << count;
         EXPECT_EQ(ReadBytes(path_), before) << count;
     }
+    // An empty entry holds no type: the count may move onto it.
+    Write("[Param Types VC]\r\nNumber=1\r\nParam1=int\r\nParam2=\r\n");
+    EXPECT_TRUE(ParamTypeCatalogueStore::Append(DevelopmentLanguage::VC, "x").Ok);
+    EXPECT_EQ(ReadBytes(path_), "[Param Types VC]\r\nNumber=2\r\nParam1=int\r\nParam2=x\r\n");
     // Keys that only look alike are other keys: Param01 is not entry 1.
     Write("[Param Types VC]\r\nNumber=0\r\nParam01=int\r\n");
     EXPECT_TRUE(ParamTypeCatalogueStore::Append(DevelopmentLanguage::VC, "x").Ok);
