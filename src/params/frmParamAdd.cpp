@@ -198,6 +198,14 @@ void frmParamAdd::ReportFailedWrite(const QString& filePath, const QString& reas
                      : QStringLiteral("It can be chosen for this parameter only.")));
 }
 
+bool frmParamAdd::TypesText(const QKeyEvent& key) {
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return false;
+    }
+    const QString text = key.text();
+    return key.key() == Qt::Key_Backspace || (!text.isEmpty() && text.at(0).isPrint());
+}
+
 QWidget* frmParamAdd::FocusKeyTarget(const QKeyEvent& key) const {
     if (!key.modifiers().testFlag(Qt::AltModifier)) {
         return nullptr;
@@ -224,6 +232,14 @@ bool frmParamAdd::eventFilter(QObject* watched, QEvent* event) {
         return QDialog::eventFilter(watched, event);
     }
     const auto& key = *static_cast<QKeyEvent*>(event);
+    if (press && widget == cmbParamType_->view() && TypesText(key)) {
+        // Typed while the list is open, the text goes into the field, as a typed type should;
+        // the list would only look for an entry with it and take that on Enter.
+        cmbParamType_->hidePopup();
+        QKeyEvent typed(QEvent::KeyPress, key.key(), key.modifiers(), key.text());
+        QCoreApplication::sendEvent(cmbParamType_->lineEdit(), &typed);
+        return true;
+    }
     const bool inThisDialog = widget == this || isAncestorOf(widget);
     QWidget* target = inThisDialog ? FocusKeyTarget(key) : nullptr;
     if (target == nullptr) {

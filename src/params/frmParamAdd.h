@@ -50,6 +50,8 @@ private:
     void cmdOK_Click();
     // The Alt+N, Alt+T and Alt+D focus keys; null for any other key.
     QWidget* FocusKeyTarget(const QKeyEvent& key) const;
+    // A press that edits a text field: printable text or Backspace, without Ctrl, Alt or Meta.
+    static bool TypesText(const QKeyEvent& key);
     void AddToTypeList(const QString& typeName);
     void ReportFailedWrite(const QString& filePath, const QString& reason, bool keptForTheRun);
 

@@ -301,6 +301,29 @@ private slots:
         QCOMPARE(answered, QStringLiteral("int"));
     }
 
+    void typingWithTheListOpenGoesIntoTheField() {
+        ParamTypeCatalogues catalogues;
+        for (const char* name : {"Integer", "Long"}) {
+            catalogues.ParamTypesVB.Append(QString::fromLatin1(name));
+        }
+        frmParamAdd dialog(DevelopmentLanguage::VB, catalogues);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QComboBox& type = *dialog.cmbParamType();
+        type.setFocus();
+        type.showPopup();
+        QTRY_VERIFY(type.view()->isVisible());
+
+        // The list itself would look up "I", then take "Integer" on Enter.
+        QTest::keyClicks(type.view(), QStringLiteral("I"));
+        QTRY_VERIFY(!type.view()->isVisible());
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("nt32"));
+        QCOMPARE(type.currentText(), QStringLiteral("Int32"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(dialog.OKPressed());
+        QCOMPARE(type.currentText(), QStringLiteral("Int32"));
+    }
+
     void enterIsOkAndEscapeIsCancel_data() {
         QTest::addColumn<QString>("field");
         QTest::addColumn<int>("key");
