@@ -28,9 +28,17 @@ ParamListView::ParamListView(QWidget* parent) : QTreeView(parent) {
 void ParamListView::SetParamModel(ParamListModel* model) {
     model_ = model;
     setModel(model);
-    connect(model, &QAbstractItemModel::columnsInserted, this, &ParamListView::ApplyColumnWidths);
-    connect(model, &QAbstractItemModel::columnsRemoved, this, &ParamListView::ApplyColumnWidths);
-    ApplyColumnWidths();
+    // A column put back by a change of language takes its own width; the others keep theirs,
+    // also a width the user dragged.
+    connect(model, &QAbstractItemModel::columnsInserted, this,
+            [this](const QModelIndex&, int first, int last) {
+                for (int column = first; column <= last; ++column) {
+                    ApplyColumnWidth(column);
+                }
+            });
+    for (int column = 0; column < model_->ColumnCount(); ++column) {
+        ApplyColumnWidth(column);
+    }
 }
 
 int ParamListView::SelectedRow() const {
@@ -43,10 +51,8 @@ int ParamListView::SelectedRow() const {
     return cells.isEmpty() ? -1 : cells.first().row();
 }
 
-void ParamListView::ApplyColumnWidths() {
-    for (int position = 1; position <= model_->ColumnCount(); ++position) {
-        setColumnWidth(position - 1, TwipsToPixelsX(this, model_->ColumnAt(position).WidthTwips));
-    }
+void ParamListView::ApplyColumnWidth(int column) {
+    setColumnWidth(column, TwipsToPixelsX(this, model_->ColumnAt(column + 1).WidthTwips));
 }
 
 } // namespace quillmark

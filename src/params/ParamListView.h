@@ -7,7 +7,7 @@ namespace quillmark {
 class ParamListModel;
 
 // The report-style view of the parameter list (`lstParams`): one row per parameter, column headers
-// sized from the model's widths in twips, kept in step when a column is inserted or removed.
+// sized from the model's widths in twips.
 class ParamListView : public QTreeView {
     Q_OBJECT
 
@@ -20,7 +20,7 @@ public:
     int SelectedRow() const;
 
 private:
-    void ApplyColumnWidths();
+    void ApplyColumnWidth(int column);
 
     ParamListModel* model_ = nullptr;
 };

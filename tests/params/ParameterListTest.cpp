@@ -134,6 +134,21 @@ private slots:
         QCOMPARE(Shown(list), QList<QStringList>({{"Sender", "TObject", "who clicked"}}));
     }
 
+    void columnWidthsOutliveAChangeOfLanguage() {
+        ParamListModel list;
+        ParameterList::ApplyStartupColumnRule(list, DevelopmentLanguage::VB);
+        ParamListView view;
+        view.SetParamModel(&list);
+        const int optionalWidth = view.columnWidth(1);
+        view.setColumnWidth(2, 333); // Type, widened by the user
+
+        ParameterList::ApplyColumnRuleAfterOptions(list, DevelopmentLanguage::VC);
+        QCOMPARE(view.columnWidth(1), 333);
+        ParameterList::ApplyColumnRuleAfterOptions(list, DevelopmentLanguage::VB);
+        QCOMPARE(view.columnWidth(1), optionalWidth);
+        QCOMPARE(view.columnWidth(2), 333);
+    }
+
     void rowsKeepTheirFieldsWhenTheLanguageChanges() {
         ParamListModel list;
         ParamTypeCatalogues catalogues;
