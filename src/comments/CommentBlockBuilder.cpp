@@ -73,10 +73,10 @@ public:
         lineLength_ += blanks;
     }
 
-    // FinishLine in aligned mode.
+    // FinishLine in aligned mode, written in place.
     void Finish() {
         if (!end_.isEmpty()) {
-            PadTo(beginLength_ + BlockWidth - 1);
+            PadTo(EndRemarkPadWidth(beginLength_, endLength_, false));
             block_.append(end_);
         }
         block_.append(LineBreak);
@@ -85,8 +85,8 @@ public:
     // FinishLine in free-text mode: padding measured on the free-text line alone.
     void FinishFreeText(qsizetype freeTextLength) {
         if (!end_.isEmpty()) {
-            const qsizetype width = BlockWidth - 2 + beginLength_ - endLength_;
-            AppendBlanks(PadLength(width, freeTextLength));
+            AppendBlanks(
+                PadLength(EndRemarkPadWidth(beginLength_, endLength_, true), freeTextLength));
             block_.append(end_);
         }
         block_.append(LineBreak);

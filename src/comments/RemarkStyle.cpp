@@ -48,16 +48,17 @@ QString PadToColumn(qsizetype width, QStringView line) {
     return QString(PadLength(width, CharacterCount(line)), u' ');
 }
 
+qsizetype EndRemarkPadWidth(qsizetype beginLength, qsizetype endLength, bool freeText) noexcept {
+    return freeText ? BlockWidth - 2 + beginLength - endLength : beginLength + BlockWidth - 1;
+}
+
 QString FinishLine(QStringView line, QStringView beginRemark, QStringView endRemark,
                    bool freeText) {
     if (endRemark.isEmpty()) {
         return LineBreak.toString();
     }
-    const qsizetype lb = CharacterCount(beginRemark);
-    const qsizetype le = CharacterCount(endRemark);
-    // Free-text lines are measured without their "begin remark + blank" prefix, so their end
-    // remark lines up with the separators only when begin and end have the same length.
-    const qsizetype width = freeText ? BlockWidth - 2 + lb - le : lb + BlockWidth - 1;
+    const qsizetype width =
+        EndRemarkPadWidth(CharacterCount(beginRemark), CharacterCount(endRemark), freeText);
     QString result = PadToColumn(width, line);
     result.append(endRemark);
     result.append(LineBreak);

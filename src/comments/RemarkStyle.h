@@ -25,6 +25,11 @@ QString EndRemark(DevelopmentLanguage language, const QString& endFree = {});
 QString PadToColumn(qsizetype width, QStringView line);
 qsizetype PadLength(qsizetype width, qsizetype lineCharacters) noexcept;
 
+// The width FinishLine pads to before the end remark, for remark strings of `beginLength` and
+// `endLength` characters. Free-text lines are measured without their "begin remark + blank"
+// prefix, so their end remark lines up with the separators only when both have the same length.
+qsizetype EndRemarkPadWidth(qsizetype beginLength, qsizetype endLength, bool freeText) noexcept;
+
 // The text that completes a remark line: padding, end remark, CR LF. In aligned mode `line` is the
 // whole remark line; in free-text mode it is the free-text line alone.
 QString FinishLine(QStringView line, QStringView beginRemark, QStringView endRemark, bool freeText);
