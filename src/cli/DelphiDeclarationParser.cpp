@@ -43,7 +43,8 @@ Tokens WithoutAttributes(const Tokens& tokens) {
     return result;
 }
 
-void ReadParameterGroup(const Tokens& group, qsizetype number, QList<CommentParameter>& out) {
+// `firstNumber`: the number of the group's first parameter in the whole list, for messages.
+void ReadParameterGroup(const Tokens& group, qsizetype firstNumber, QList<CommentParameter>& out) {
     qsizetype at = 0;
     while (at < group.size() && IsParameterModifier(group[at])) {
         ++at;
@@ -58,7 +59,8 @@ void ReadParameterGroup(const Tokens& group, qsizetype number, QList<CommentPara
         }
     }
     if (names.isEmpty()) {
-        throw InputError(QStringLiteral("cannot read parameter %1 of the declaration").arg(number));
+        throw InputError(
+            QStringLiteral("cannot read parameter %1 of the declaration").arg(firstNumber));
     }
     Tokens type;
     bool defaulted = false;
@@ -75,7 +77,7 @@ void ReadParameterGroup(const Tokens& group, qsizetype number, QList<CommentPara
     if (at < group.size()) {
         throw InputError(QStringLiteral("cannot read parameter %1 of the declaration: "
                                         "unexpected \"%2\"")
-                             .arg(number)
+                             .arg(firstNumber)
                              .arg(group[at].Text));
     }
     const QString typeText = TokenTools::Spell(type, Syntax);
@@ -155,7 +157,8 @@ ParsedDeclaration DelphiDeclarationParser::Parse(QStringView text) {
             if (groups[i].isEmpty() && i == groups.size() - 1 && i > 0) {
                 continue; // a trailing ";" before ")"
             }
-            ReadParameterGroup(groups[i], i + 1, declaration.Parameters);
+            ReadParameterGroup(groups[i], declaration.Parameters.size() + 1,
+                               declaration.Parameters);
         }
         at = close + 1;
     }

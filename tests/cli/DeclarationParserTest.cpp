@@ -252,6 +252,14 @@ TEST(DeclarationParserTest, UnreadableDeclarationsAreErrorsNamingTheProblem) {
             EXPECT_FALSE(error.Message().contains(u'\n'));
         }
     }
+    // The number counts parameters, not Delphi's groups of them.
+    try {
+        DeclarationReader::Read(DevelopmentLanguage::Delphi,
+                                QStringLiteral("procedure P(a, b: Integer; var)"));
+        ADD_FAILURE() << "accepted";
+    } catch (const InputError& error) {
+        EXPECT_EQ(error.Message(), QStringLiteral("cannot read parameter 3 of the declaration"));
+    }
 }
 
 } // namespace
