@@ -8,7 +8,6 @@
 // is the larger value's fresh memory pages). Either save into a file of 4 x 25,000 entries takes
 // under 100 ms, a pause a user does not notice.
 #include "params/ParamTypeCatalogue.h"
-#include "settings/ProfileFile.h"
 #include "settings/RegIni.h"
 #include "settings/SettingsLayout.h"
 
@@ -58,10 +57,9 @@ void Load(benchmark::State& state) {
     const auto entries = static_cast<int>(state.range(0));
     const SettingsFixture fixture(CatalogueFile(entries));
     for (auto _ : state) {
-        // Start-up reads the file once and keeps what it read: dropping the previous round's
-        // results is not part of a load.
+        // Start-up's readers keep no cache, so each round reads the file afresh; dropping the
+        // previous round's results is not part of a load.
         state.PauseTiming();
-        ProfileFile::ForgetCachedFiles();
         std::optional<GlobalSettings> settings;
         std::optional<ParamTypeCatalogues> catalogues;
         state.ResumeTiming();
@@ -88,7 +86,6 @@ void HugeCount(benchmark::State& state) {
     ini.SetIniStrings("Param Types VB",
                       {{"Number", "2000000000"}, {"Param1", "a"}, {"Param2", "b"}});
     for (auto _ : state) {
-        ProfileFile::ForgetCachedFiles();
         benchmark::DoNotOptimize(ParamTypeCatalogueStore::Load());
     }
 }
@@ -100,7 +97,6 @@ void LongValue(benchmark::State& state) {
     const SettingsFixture fixture("[General]\r\nPersonal Name=" + QByteArray(bytes, 'n') +
                                   "\r\nComments Type=1\r\n");
     for (auto _ : state) {
-        ProfileFile::ForgetCachedFiles();
         benchmark::DoNotOptimize(SettingsLayout::LoadGlobalSettings());
     }
     state.SetBytesProcessed(state.iterations() * bytes);

@@ -60,9 +60,4 @@ void ProfileCache::Forget(const QString& path) {
     files_.remove(CacheKey(path));
 }
 
-void ProfileCache::Clear() {
-    std::lock_guard guard(mutex_);
-    files_.clear();
-}
-
 } // namespace quillmark

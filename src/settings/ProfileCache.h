@@ -20,7 +20,6 @@ public:
     // The file's current content; an empty document for a missing or unreadable file.
     std::shared_ptr<const ProfileDocument> Get(const QString& path);
     void Forget(const QString& path);
-    void Clear();
 
 private:
     struct Cached {

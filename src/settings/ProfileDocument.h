@@ -58,7 +58,6 @@ private:
 class ProfileDocument {
 public:
     QByteArray Bytes;
-    bool HasByteOrderMark = false;
     QList<ProfileLine> Lines;
     QList<ProfileSection> Sections;
     QByteArray LineEnd = "\r\n"; // the file's first line end; CR LF for a file that has none

@@ -103,8 +103,4 @@ ProfileWriteResult ProfileFile::Write(const QString& path, const QList<ProfileEd
     return {true, {}};
 }
 
-void ProfileFile::ForgetCachedFiles() {
-    ProfileCache::Instance().Clear();
-}
-
 } // namespace quillmark

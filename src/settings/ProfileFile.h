@@ -33,8 +33,6 @@ public:
                               const ProfileParser::KeyVisitor& visit);
     // All edits in one replacement of the file, or none.
     static ProfileWriteResult Write(const QString& path, const QList<ProfileEdit>& edits);
-    // Drops every cached file (benchmarks measure cold loads with it).
-    static void ForgetCachedFiles();
 };
 
 } // namespace quillmark

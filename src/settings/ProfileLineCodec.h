@@ -14,9 +14,6 @@ public:
     enum class Encoding { Ascii, Utf8, EightBit };
 
     static Encoding Classify(QByteArrayView bytes) noexcept;
-    static bool IsValidUtf8(QByteArrayView bytes) noexcept {
-        return Classify(bytes) != Encoding::EightBit;
-    }
     // Code page 1252: Latin-1 but for 0x80-0x9F, where it has the curly quotes, dashes, euro sign
     // and others; its five unused bytes there keep their Latin-1 reading, so nothing is lost.
     static QString DecodeWindows1252(QByteArrayView bytes);

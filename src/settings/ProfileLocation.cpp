@@ -23,13 +23,11 @@ QString ProfileLocation::Resolve(const QString& fileName) {
     return DefaultFolder() + u'/' + fileName;
 }
 
-bool ProfileLocation::PrepareFolderFor(const QString& path) {
-    const QFileInfo info(path);
-    const QString folder = info.absolutePath();
+void ProfileLocation::PrepareFolderFor(const QString& path) {
+    const QString folder = QFileInfo(path).absolutePath();
     if (QDir::cleanPath(folder) == QDir::cleanPath(DefaultFolder())) {
         QDir().mkpath(folder);
     }
-    return QFileInfo(folder).isDir();
 }
 
 QString ProfileLocation::WriteObstacle(const QString& path) {

@@ -12,9 +12,8 @@ public:
     static QString DefaultFolder();
     // Empty for an empty name.
     static QString Resolve(const QString& fileName);
-    // Makes the default folder when the file lives there (it is created by the first write); true
-    // when the file's folder exists afterwards.
-    static bool PrepareFolderFor(const QString& path);
+    // Makes the default folder when the file lives there (it is created by the first write).
+    static void PrepareFolderFor(const QString& path);
     // Why a file could not be written in its folder; empty when nothing stands in the way. A
     // folder or file whose write permissions are all cleared counts as read-only, even for the
     // superuser.

@@ -207,7 +207,6 @@ ProfileDocument ProfileParser::ParseDocument(QByteArray bytes, const QString* ke
     ProfileDocument document;
     document.Bytes = std::move(bytes);
     const QByteArray& text = document.Bytes;
-    document.HasByteOrderMark = text.startsWith(ByteOrderMark);
     LineStepper stepper(text);
     for (ProfileLine line; stepper.Next(line);) {
         document.Lines.append(line);

@@ -21,7 +21,6 @@
 #include "util/ApplicationTitle.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -36,7 +35,6 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
 
 namespace quillmark {
 

@@ -14,7 +14,6 @@ public:
     IsolatedEnvironment(const IsolatedEnvironment&) = delete;
     IsolatedEnvironment& operator=(const IsolatedEnvironment&) = delete;
 
-    QString Root() const { return root_.path(); }
     QString ConfigHome() const { return root_.filePath(QStringLiteral("config")); }
     QString DataHome() const { return root_.filePath(QStringLiteral("data")); }
     QString TempDir() const { return root_.filePath(QStringLiteral("tmp")); }
