@@ -504,20 +504,21 @@ std::optional<QString> Dedented(const QString& block) {
 } // namespace
 
 BlockDescription BlockReader::Read(const QString& block) {
+    // A remark string may itself begin with blanks, so the block is first read as it stands; if
+    // neither reading works, the error is the one of the block as given.
+    std::optional<InputError> asItStands;
     try {
         return Reader(block).Read();
-    } catch (const InputError&) {
-        // A remark string may itself begin with blanks, so the block is first read as it stands.
-        const std::optional<QString> dedented = Dedented(block);
-        if (!dedented) {
-            throw;
-        }
+    } catch (const InputError& error) {
+        asItStands = error;
+    }
+    if (const std::optional<QString> dedented = Dedented(block)) {
         try {
             return Reader(*dedented).Read();
         } catch (const InputError&) {
         }
-        throw;
     }
+    throw *asItStands;
 }
 
 } // namespace quillmark::cli

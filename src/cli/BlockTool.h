@@ -19,7 +19,7 @@ public:
     enum ExitStatus { Done = 0, OutputFailed = 1, BadInput = 2, ClipboardFailed = 3 };
 
     struct Environment {
-        // Reads standard input to its end, at most MaxInputBytes + 1 bytes.
+        // Reads standard input to its end, or until it holds more than MaxInputBytes bytes.
         std::function<QByteArray()> ReadStandardInput;
         bool StandardInputIsTerminal = false;
         QDate Today;

@@ -26,8 +26,8 @@ struct ProcedureDescription {
     QList<CommentParameter> Parameters;
 };
 
-// The copy operation's display-independent half: gathering the request and handing the block to
-// the system clipboard.
+// The copy operation apart from the window's widgets: gathering the request from the window's
+// state and handing the block to the system clipboard (which needs the application object).
 class CopyOperation {
 public:
     // Options are read Function, Sub, Property, General and Private, Public, Protected; each one

@@ -326,12 +326,12 @@ AppendTypeResult ParamTypeCatalogueStore::Append(DevelopmentLanguage language,
     const ProfileEntry* occupant = stored ? stored->Find(entryKey) : nullptr;
     if (occupant != nullptr && !occupant->Value.isEmpty()) {
         result.Ok = false;
-        const QString count = counted != nullptr
-                                  ? QStringLiteral("its count \"Number=%1\"").arg(counted->Value)
-                                  : QStringLiteral("its missing count");
+        const QString countText =
+            counted != nullptr ? QStringLiteral("its count \"Number=%1\"").arg(counted->Value)
+                               : QStringLiteral("its missing count");
         result.Reason = QStringLiteral("in [%1], %2 points at %3, which already holds a type; "
                                        "correct the count to store new types")
-                            .arg(section, count, entryKey);
+                            .arg(section, countText, entryKey);
         return result;
     }
     result.Ok = ini.SetIniStrings(section, {{NumberKey, number}, {entryKey, answer}});

@@ -19,7 +19,8 @@ public:
     // At start-up: remove "Optional" (column 2) unless the language is Visual Basic.
     static void ApplyStartupColumnRule(ParamListModel& list, DevelopmentLanguage language);
     // After the options dialog, OK or Cancel: "Optional" back at position 2 (600 twips) under
-    // Visual Basic with exactly 3 columns; removed under the other languages with exactly 4.
+    // Visual Basic with exactly 3 columns; removed under C/C++, Delphi and Custom with exactly 4.
+    // A language number outside the four leaves the columns as they are.
     static void ApplyColumnRuleAfterOptions(ParamListModel& list, DevelopmentLanguage language);
     // `cmdParamAdd_Click`: the entry dialog, then one row appended on OK.
     static void AddParameter(QWidget* parent, ParamListModel& list, DevelopmentLanguage language,

@@ -47,7 +47,7 @@ public:
     // Runs the command of a toolbar button by its key; separators and the spacer have none.
     void Toolbar1_ButtonClick(const QString& Key);
 
-    // The window's key handler, on key release: with Alt (bit 4 of Shift) held, B, E and I move
+    // The window's key handler, on key release: with Alt (the 4 in Shift) held, B, E and I move
     // the focus to the name, purpose and returns fields and C copies.
     void Form_KeyUp(int KeyCode, int Shift);
 
