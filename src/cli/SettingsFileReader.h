@@ -6,8 +6,8 @@
 
 namespace quillmark::cli {
 
-// Reads the "General" settings from a settings file the user names (--settings FILE), with the
-// keys, defaults and number reading of the user's own Quillmrk.ini.
+// Reads the "General" settings from a settings file the user names (--settings FILE), as the
+// window reads them from the user's own Quillmrk.ini.
 class SettingsFileReader {
 public:
     // Throws InputError when the named file does not exist or cannot be read: a file named on

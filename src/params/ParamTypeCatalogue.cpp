@@ -20,12 +20,6 @@ constexpr std::array<DevelopmentLanguage, 4> LoadOrder = {
     DevelopmentLanguage::VB, DevelopmentLanguage::VC, DevelopmentLanguage::Delphi,
     DevelopmentLanguage::Custom};
 
-RegIni SettingsFile() {
-    RegIni ini;
-    ini.FileName(QString::fromLatin1(SettingsFileName));
-    return ini;
-}
-
 // The count a catalogue section holds. Text that is no number, and a number past the 32-bit
 // range, read as 0 (ReadWholeNumber); a negative count, which only a hand edit can make, also
 // means an empty catalogue.
@@ -265,7 +259,7 @@ ParamTypeCatalogues ParamTypeCatalogueStore::Load() {
         sections.append(SettingsLayout::CatalogueSection(language));
     }
     std::array<CatalogueReading, LoadOrder.size()> readings;
-    ProfileFile::VisitSections(SettingsFile().ProfilePath(), sections,
+    ProfileFile::VisitSections(SettingsLayout::SettingsFile().ProfilePath(), sections,
                                [&readings](qsizetype section, const ProfileKeyLine& line) {
                                    readings[static_cast<std::size_t>(section)].Take(line);
                                });
@@ -287,7 +281,7 @@ ParamTypeCatalogues ParamTypeCatalogueStore::Load() {
 
 AppendTypeResult ParamTypeCatalogueStore::Append(DevelopmentLanguage language,
                                                  const QString& answer) {
-    RegIni ini = SettingsFile();
+    RegIni ini = SettingsLayout::SettingsFile();
     AppendTypeResult result;
     result.FilePath = ini.ProfilePath();
     if (!IsKnownLanguage(language)) {

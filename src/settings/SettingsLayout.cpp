@@ -17,19 +17,22 @@ const QString PersonalName = QStringLiteral("Personal Name");
 const QString BeginFree = QStringLiteral("Begin Free");
 const QString EndFree = QStringLiteral("End Free");
 
-RegIni SettingsFile() {
+} // namespace
+
+RegIni SettingsLayout::SettingsFile() {
     RegIni ini;
     ini.FileName(QString::fromLatin1(SettingsFileName));
     return ini;
 }
 
-} // namespace
-
 GlobalSettings SettingsLayout::LoadGlobalSettings() {
+    return LoadGlobalSettingsFrom(SettingsFile().ProfilePath());
+}
+
+GlobalSettings SettingsLayout::LoadGlobalSettingsFrom(const QString& path) {
     // Only the "General" section is read: a file with large catalogues after it costs no more
     // than one without. An empty value reads as the default, as through GetIniString.
-    const std::optional<ProfileSection> general =
-        ProfileFile::ReadSection(SettingsFile().ProfilePath(), General);
+    const std::optional<ProfileSection> general = ProfileFile::ReadSection(path, General);
     const auto read = [&general](const QString& key, const QString& fallback = {}) {
         const ProfileEntry* entry = general ? general->Find(key) : nullptr;
         return entry == nullptr || entry->Value.isEmpty() ? fallback : entry->Value;

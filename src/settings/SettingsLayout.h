@@ -1,6 +1,7 @@
 #pragma once
 
 #include "comments/DevelopmentLanguage.h"
+#include "settings/RegIni.h"
 
 #include <QString>
 
@@ -25,8 +26,12 @@ struct SettingsWriteResult {
 
 class SettingsLayout {
 public:
-    // Section "General", keys read in the order name, language, begin, end.
+    // The user's settings file, "Quillmrk.ini" in its folder.
+    static RegIni SettingsFile();
+    // Section "General", keys read in the order name, language, begin, end: of the user's settings
+    // file, or of the file at `path`.
     static GlobalSettings LoadGlobalSettings();
+    static GlobalSettings LoadGlobalSettingsFrom(const QString& path);
     // The four "General" keys, in the order "Comments Type", "Personal Name", "Begin Free",
     // "End Free", in one replacement of the file: all four are stored, or on failure none.
     static SettingsWriteResult SaveGeneralSettings(const GlobalSettings& settings);
