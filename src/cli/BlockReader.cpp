@@ -25,11 +25,10 @@ QString ToQString(const Text& s) {
 constexpr qsizetype After(qsizetype width) {
     return width + 1;
 }
-constexpr qsizetype HeadingStart = After(2);
-constexpr qsizetype ContentStart = After(6);
-constexpr qsizetype NameStart = After(27);
-constexpr qsizetype DescriptionStart = After(45);
-constexpr qsizetype BlockWidthChars = BlockWidth;
+constexpr qsizetype HeadingStart = After(HeadingColumn);
+constexpr qsizetype ContentStart = After(ContentColumn);
+constexpr qsizetype NameStart = After(NameColumn);
+constexpr qsizetype DescriptionStart = After(DescriptionColumn);
 
 Text Sub(const Text& s, qsizetype from, qsizetype to = -1) {
     const auto size = static_cast<qsizetype>(s.size());
@@ -81,7 +80,7 @@ public:
             throw InputError(QStringLiteral("no block on the input"));
         }
         const Text& first = lines_[first_];
-        const Text run(BlockWidthChars, U'=');
+        const Text run(BlockWidth, U'=');
         std::optional<BlockDescription> readable;
         std::optional<InputError> firstError;
         int attempts = 0;
@@ -89,7 +88,7 @@ public:
         for (std::size_t at = first.find(run); at != Text::npos && attempts < MaxAttempts;
              at = first.find(run, at + 1), ++attempts) {
             begin_ = first.substr(0, at);
-            end_ = first.substr(at + BlockWidthChars);
+            end_ = first.substr(at + BlockWidth);
             for (qsizetype minor = FindSeparator(U'-', first_ + 1);
                  minor >= 0 && attempts < MaxAttempts;
                  minor = FindSeparator(U'-', minor + 1), ++attempts) {
@@ -135,7 +134,7 @@ private:
         return true;
     }
 
-    Text Separator(char32_t fill) const { return begin_ + Text(BlockWidthChars, fill) + end_; }
+    Text Separator(char32_t fill) const { return begin_ + Text(BlockWidth, fill) + end_; }
 
     qsizetype FindSeparator(char32_t fill, qsizetype from) const {
         const Text separator = Separator(fill);
@@ -199,22 +198,23 @@ private:
         return DevelopmentLanguage::Custom;
     }
 
-    qsizetype Lb() const { return static_cast<qsizetype>(begin_.size()); }
-    qsizetype Le() const { return static_cast<qsizetype>(end_.size()); }
+    qsizetype BeginLength() const { return static_cast<qsizetype>(begin_.size()); }
+    qsizetype EndLength() const { return static_cast<qsizetype>(end_.size()); }
 
     // A line of the procedure block without its end remark and without the padding that the
     // end remark brought; begin remark kept, so indexes are columns.
     Text Aligned(qsizetype index) const {
         const Text& line = lines_[index];
-        if (line.size() < begin_.size() + end_.size() || line.compare(0, Lb(), begin_) != 0 ||
-            line.compare(line.size() - Le(), Le(), end_) != 0) {
+        if (line.size() < begin_.size() + end_.size() ||
+            line.compare(0, BeginLength(), begin_) != 0 ||
+            line.compare(line.size() - EndLength(), EndLength(), end_) != 0) {
             throw Error(index, "does not carry the block's remark strings");
         }
-        Text inner = line.substr(0, line.size() - Le());
+        Text inner = line.substr(0, line.size() - EndLength());
         // Whatever the line's length: a hand edit of the field moves the end remark but leaves
         // the padding before it.
         if (!end_.empty()) {
-            while (static_cast<qsizetype>(inner.size()) > Lb() && inner.back() == U' ') {
+            while (static_cast<qsizetype>(inner.size()) > BeginLength() && inner.back() == U' ') {
                 inner.pop_back();
             }
         }
@@ -224,8 +224,9 @@ private:
     // The text of a line whose one field starts at `start` (after PadToColumn).
     Text Field(qsizetype index, qsizetype start) const {
         const Text inner = Aligned(index);
-        const qsizetype from = std::max(start, Lb());
-        for (qsizetype i = Lb(); i < from && i < static_cast<qsizetype>(inner.size()); ++i) {
+        const qsizetype from = std::max(start, BeginLength());
+        for (qsizetype i = BeginLength(); i < from && i < static_cast<qsizetype>(inner.size());
+             ++i) {
             if (inner[i] != U' ') {
                 throw Error(index, "does not follow the block's columns");
             }
@@ -253,11 +254,12 @@ private:
         for (qsizetype i = first_ + 1; i < minor; ++i) {
             const Text& line = lines_[i];
             if (line.size() < begin_.size() + 1 + end_.size() ||
-                line.compare(0, Lb(), begin_) != 0 || line[Lb()] != U' ' ||
-                line.compare(line.size() - Le(), Le(), end_) != 0) {
+                line.compare(0, BeginLength(), begin_) != 0 || line[BeginLength()] != U' ' ||
+                line.compare(line.size() - EndLength(), EndLength(), end_) != 0) {
                 throw Error(i, "is not a remark line of the free text");
             }
-            Text text = line.substr(Lb() + 1, line.size() - Lb() - 1 - Le());
+            Text text =
+                line.substr(BeginLength() + 1, line.size() - BeginLength() - 1 - EndLength());
             if (!end_.empty()) {
                 text = TrimRight(text); // padding, also on a line whose text was edited
             }
@@ -304,7 +306,7 @@ private:
     // pushed the rest to the right.
     CommentParameter ReadParameter(qsizetype index, bool optionalMarks) const {
         const Text s = Aligned(index);
-        const qsizetype typeStart = std::max(ContentStart, Lb());
+        const qsizetype typeStart = std::max(ContentStart, BeginLength());
         Field(index, ContentStart); // checks the blanks before the type
         auto blankAt = [&s](qsizetype i) {
             return i >= static_cast<qsizetype>(s.size()) || s[i] == U' ';
@@ -359,7 +361,7 @@ private:
         }
         s.resize(s.size() - creation.size());
         Field(index, ContentStart);
-        const qsizetype dateStart = std::max(ContentStart, Lb());
+        const qsizetype dateStart = std::max(ContentStart, BeginLength());
         Text date;
         Text developer;
         if (dateStart < NameStart &&

@@ -9,11 +9,6 @@
 namespace quillmark {
 namespace {
 
-// Columns of the procedure block: PadToColumn widths measured on the line built so far.
-constexpr qsizetype HeadingColumn = 2;
-constexpr qsizetype ContentColumn = 6;
-constexpr qsizetype NameColumn = 27;
-constexpr qsizetype DescriptionColumn = 45;
 constexpr qsizetype CreationDateOffset = 58; // plus the begin remark's length
 
 QStringView KindWord(ProcedureKind kind) {

@@ -6,6 +6,13 @@
 
 namespace quillmark {
 
+// Columns of the procedure block: PadToColumn widths measured on the line built so far (the
+// block reader finds the fields by them too).
+inline constexpr qsizetype HeadingColumn = 2;
+inline constexpr qsizetype ContentColumn = 6;
+inline constexpr qsizetype NameColumn = 27;
+inline constexpr qsizetype DescriptionColumn = 45;
+
 // The boxed comment block for one request: the procedure block for Sub, Function, Property (and
 // no kind), the general block for General. Every line ends with CR LF. Pure: no clock, no files.
 QString BuildCommentBlock(const CommentRequest& request);
