@@ -72,11 +72,6 @@ bool IsQtSectionWord(const DeclarationToken& token) {
            token.IsWord(u"Q_SIGNALS");
 }
 
-bool IsPointerMark(const DeclarationToken& token) {
-    return token.IsSymbol(u"*") || token.IsSymbol(u"&") || token.IsSymbol(u"&&") ||
-           token.IsSymbol(u"^");
-}
-
 bool IsTypeKeyword(const DeclarationToken& token) {
     return token.IsWord() && TypeKeywords().contains(token.Text);
 }
@@ -124,19 +119,6 @@ Tokens FirstDeclaration(const Tokens& tokens) {
         }
     }
     return tokens;
-}
-
-// "(" followed by "*", "&", "^" or "Class::*" groups a declarator: a pointer to a function or an
-// array, not a parameter list.
-bool OpensDeclaratorGroup(const Tokens& tokens, qsizetype open) {
-    qsizetype k = open + 1;
-    if (k < tokens.size() && IsPointerMark(tokens[k])) {
-        return true;
-    }
-    while (k + 1 < tokens.size() && tokens[k].IsWord() && tokens[k + 1].IsSymbol(u"::")) {
-        k += 2;
-    }
-    return k > open + 1 && k < tokens.size() && tokens[k].IsSymbol(u"*");
 }
 
 // The "<" that opens the argument list closed by the ">" at `close`, or -1. With
@@ -212,7 +194,7 @@ NamePosition FindName(const Tokens& tokens) {
             open.removeLast();
         } else if (token.IsSymbol(u"(") && !inTemplate) {
             const DeclarationToken* previous = i > 0 ? &tokens[i - 1] : nullptr;
-            if (!OpensDeclaratorGroup(tokens, i) && previous != nullptr) {
+            if (!TokenTools::OpensPointerGroup(tokens, i) && previous != nullptr) {
                 // An explicit specialisation names its arguments: swap<Foo>(Foo& a, Foo& b).
                 const qsizetype nameEnd =
                     previous->IsSymbol(u">") ? ArgumentListStart(tokens, i - 1, true) - 1 : i - 1;
@@ -311,13 +293,13 @@ CommentParameter ReadParameter(const Tokens& tokens, qsizetype number) {
 
     // A pointer to a function or an array: the name sits inside the first declarator group.
     for (qsizetype i = 0; i < declarator.size(); ++i) {
-        if (!declarator[i].IsSymbol(u"(") || !OpensDeclaratorGroup(declarator, i)) {
+        if (!declarator[i].IsSymbol(u"(") || !TokenTools::OpensPointerGroup(declarator, i)) {
             continue;
         }
         const qsizetype close = TokenTools::MatchingClose(declarator, i, true);
         for (qsizetype k = i + 1; k < close; ++k) {
             const bool afterMark =
-                IsPointerMark(declarator[k - 1]) || declarator[k - 1].IsSymbol(u"(") ||
+                TokenTools::IsPointerMark(declarator[k - 1]) || declarator[k - 1].IsSymbol(u"(") ||
                 declarator[k - 1].IsWord(u"const") || declarator[k - 1].IsWord(u"volatile");
             if (declarator[k].IsWord() && afterMark && !IsTypeKeyword(declarator[k]) &&
                 !(k + 1 < declarator.size() && declarator[k + 1].IsSymbol(u"::"))) {

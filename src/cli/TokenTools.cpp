@@ -16,19 +16,6 @@ bool IsWordLike(const DeclarationToken& token) {
            token.Kind == DeclarationToken::Type::Number ||
            token.Kind == DeclarationToken::Type::Text;
 }
-bool IsPointerMark(const DeclarationToken& token) {
-    return token.IsSymbol(u"*") || token.IsSymbol(u"&") || token.IsSymbol(u"&&") ||
-           token.IsSymbol(u"^");
-}
-
-// "(*", "(&" or "(Class::*": the group of a pointer to a function or an array.
-bool OpensPointerGroup(const DeclarationTokens& tokens, qsizetype open) {
-    qsizetype k = open + 1;
-    while (k + 1 < tokens.size() && tokens[k].IsWord() && tokens[k + 1].IsSymbol(u"::")) {
-        k += 2;
-    }
-    return k < tokens.size() && IsPointerMark(tokens[k]);
-}
 
 // Tracks the nesting of brackets while walking tokens left to right.
 class Nesting {
@@ -171,6 +158,23 @@ QString TokenTools::Spell(const DeclarationTokens& tokens, DeclarationSyntax syn
         text.append(token.Text);
     }
     return text;
+}
+
+bool TokenTools::IsPointerMark(const DeclarationToken& token) {
+    return token.IsSymbol(u"*") || token.IsSymbol(u"&") || token.IsSymbol(u"&&") ||
+           token.IsSymbol(u"^");
+}
+
+bool TokenTools::OpensPointerGroup(const DeclarationTokens& tokens, qsizetype open) {
+    qsizetype k = open + 1;
+    if (k < tokens.size() && IsPointerMark(tokens[k])) {
+        return true;
+    }
+    while (k + 1 < tokens.size() && tokens[k].IsWord() && tokens[k + 1].IsSymbol(u"::")) {
+        k += 2;
+    }
+    // Members have pointers only: "(Class::*".
+    return k > open + 1 && k < tokens.size() && tokens[k].IsSymbol(u"*");
 }
 
 } // namespace quillmark::cli

@@ -25,6 +25,12 @@ public:
 
     static DeclarationTokens Slice(const DeclarationTokens& tokens, qsizetype from, qsizetype to);
 
+    // "*", "&", "&&" or "^" (a C++/CLI handle).
+    static bool IsPointerMark(const DeclarationToken& token);
+    // Whether the "(" at `open` starts "(*", "(&", "(^" or "(Class::*": the group of a pointer to
+    // a function or an array, not a parameter list.
+    static bool OpensPointerGroup(const DeclarationTokens& tokens, qsizetype open);
+
     // Whether a "<" at `index` opens a template or generic argument list: it follows a name and
     // is closed by a ">" before the brackets around it close.
     static bool OpensAngle(const DeclarationTokens& tokens, qsizetype index);
