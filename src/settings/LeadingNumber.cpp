@@ -2,8 +2,6 @@
 
 #include <QByteArray>
 #include <charconv>
-#include <cmath>
-#include <limits>
 
 namespace quillmark {
 
@@ -40,55 +38,14 @@ private:
     qsizetype position_ = 0;
 };
 
-// Beyond the range of a double, the sign of the decimal magnitude tells overflow from underflow.
-double OutOfRange(const QByteArray& number) {
-    const bool negative = number.startsWith('-');
-    const qsizetype exponentAt =
-        number.indexOf('e') >= 0 ? number.indexOf('e') : number.indexOf('E');
-    const QByteArray mantissa = exponentAt >= 0 ? number.first(exponentAt) : number;
-    long long exponent = 0;
-    if (exponentAt >= 0) {
-        QByteArray digits = number.sliced(exponentAt + 1);
-        const bool negativeExponent = digits.startsWith('-');
-        digits.replace('+', "").replace('-', "");
-        // Only the sign of the magnitude matters, so a long exponent is clamped, not overflowed.
-        exponent = digits.size() > 9 ? 1'000'000'000 : digits.toLongLong();
-        if (negativeExponent) {
-            exponent = -exponent;
-        }
-    }
-    qsizetype integerDigits = 0;
-    qsizetype leadingFractionZeros = 0;
-    bool seenNonZero = false;
-    bool inFraction = false;
-    for (const char c : mantissa) {
-        if (c == '.') {
-            inFraction = true;
-        } else if (c >= '1' && c <= '9') {
-            seenNonZero = true;
-        }
-        if (c >= '0' && c <= '9') {
-            if (!inFraction && (seenNonZero || integerDigits > 0)) {
-                ++integerDigits;
-            } else if (inFraction && !seenNonZero && integerDigits == 0) {
-                ++leadingFractionZeros;
-            }
-        }
-    }
-    const long long magnitude =
-        exponent + (integerDigits > 0 ? integerDigits : -leadingFractionZeros);
-    const double value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-    return negative ? -value : value;
-}
-
-double ToDouble(const QByteArray& number) {
+std::optional<double> ToDouble(const QByteArray& number) {
     // from_chars reads the same text in every locale ("." is the decimal point) but takes no "+".
     const char* begin = number.constData() + (number.startsWith('+') ? 1 : 0);
     const char* end = number.constData() + number.size();
     double value = 0;
     const auto [rest, error] = std::from_chars(begin, end, value);
     if (error == std::errc::result_out_of_range) {
-        return OutOfRange(number);
+        return std::nullopt;
     }
     return value;
 }
