@@ -2,12 +2,7 @@
 # (cpack -G DEB in the build folder).
 include(GNUInstallDirs)
 
-if(TARGET quillmark)
-    install(TARGETS quillmark RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
-if(TARGET quillmark-block)
-    install(TARGETS quillmark-block RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
+install(TARGETS quillmark quillmark-block RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 set(quillmark_resources ${PROJECT_SOURCE_DIR}/resources)
 install(FILES ${quillmark_resources}/quillmark.desktop

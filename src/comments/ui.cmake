@@ -1,8 +1,4 @@
-# The copy operation's free-text round trip needs no display; the clipboard hand-over and the
-# free-text dialog do.
-target_sources(quillmark_core PRIVATE
-    FreeTextLines.cpp
-)
+# The clipboard hand-over and the free-text dialog need a display.
 target_sources(quillmark_ui PRIVATE
     CopyOperation.cpp
     frmFreeComments.cpp

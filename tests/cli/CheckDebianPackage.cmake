@@ -1,7 +1,7 @@
 # Builds the Debian package in a fresh folder, checks its control data and contents, and installs
 # and removes it in a scratch root.
 cmake_minimum_required(VERSION 3.25)
-# cmake -DCPACK_CONFIG= -DWORK= -DEXPECT_WINDOW=ON|OFF -P CheckDebianPackage.cmake
+# cmake -DCPACK_CONFIG= -DWORK= -P CheckDebianPackage.cmake
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 execute_process(COMMAND cpack -G DEB --config ${CPACK_CONFIG} -B ${WORK}
@@ -24,15 +24,13 @@ endforeach()
 
 execute_process(COMMAND dpkg-deb -c ${packages} OUTPUT_VARIABLE contents RESULT_VARIABLE status)
 set(expected
+    ./usr/bin/quillmark
     ./usr/bin/quillmark-block
     ./usr/share/applications/quillmark.desktop
     ./usr/share/icons/hicolor/scalable/apps/quillmark.svg)
 foreach(size 16 32 48 64 128 256)
     list(APPEND expected ./usr/share/icons/hicolor/${size}x${size}/apps/quillmark.png)
 endforeach()
-if(EXPECT_WINDOW)
-    list(APPEND expected ./usr/bin/quillmark)
-endif()
 foreach(path IN LISTS expected)
     string(REPLACE "." "\\." pattern "${path}")
     if(NOT contents MATCHES " ${pattern}\n")

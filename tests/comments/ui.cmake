@@ -1,2 +1,1 @@
-quillmark_add_gtest(free_text_lines_tests FreeTextLinesTest.cpp)
 quillmark_add_qtest(copy_operation_tests CopyOperationTest.cpp)
