@@ -75,7 +75,7 @@ void frmParamAdd::CreateControls() {
     cmdAddType_->setObjectName(QStringLiteral("cmdAddType"));
     cmdAddType_->setToolTip(QStringLiteral("Add New Parameter Type To List"));
     cmdAddType_->setIcon(AddTypeIcon());
-    cmdAddType_->setIconSize(QSize(15, 16));
+    cmdAddType_->setIconSize(SizeFromTwips(cmdAddType_, 225, 240)); // 15 by 16 pixels at 96 dpi
     PlaceInTwips(cmdAddType_, 3600, 722, 265, 285);
 
     txtParamDescription_ = new QLineEdit(this);
