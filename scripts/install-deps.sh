@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev libfuzzer-14-dev
-  xvfb xauth xdotool xclip openbox x11-utils x11-xserver-utils xdg-utils
+  xvfb xauth xdotool xclip openbox x11-utils x11-xserver-utils x11-xkb-utils xdg-utils
   fonts-dejavu-core fonts-dejavu-extra desktop-file-utils dpkg-dev file
   hyperfine procps
 )

@@ -32,9 +32,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
+#include <utility>
 
 namespace quillmark {
 
@@ -143,6 +145,11 @@ frmMain::frmMain(QWidget* parent)
     connect(cmdParamRemove, &QPushButton::clicked, this, &frmMain::cmdParamRemove_Click);
     // Key preview: the window sees the keys (and focus changes) of its controls before they do.
     QCoreApplication::instance()->installEventFilter(this);
+    // Alt+C goes through the shortcut map as well, which also matches it on a Cyrillic, Greek or
+    // Hebrew layout, where the press reports that layout's letter. It marks the press; Copy still
+    // runs on the release.
+    auto* copyKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_C), this);
+    connect(copyKey, &QShortcut::activated, this, [this] { copyKey_ = lastKeyPressedHere_; });
     txtSubName->setFocus();
 }
 
@@ -337,17 +344,21 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         // Every press reaches the focus widget at least as a shortcut override, also one that an
         // access key then takes.
         keysPressedHere_.insert(key->key());
+        lastKeyPressedHere_ = key->key();
         // Presses that no access key took: an Alt chord never types its letter.
         return type == QEvent::KeyPress && IsAltTextChord(*key);
     }
     // A hot key acts on the release of a press this window saw. The release of Alt+C that
     // cancelled a dialog arrives here once the dialog has closed, and must not copy and clear.
-    if (key->isAutoRepeat() || !keysPressedHere_.remove(key->key()) ||
-        !key->modifiers().testFlag(Qt::AltModifier) || !IsWindowHotKey(key->key())) {
+    if (key->isAutoRepeat() || !keysPressedHere_.remove(key->key())) {
+        return false;
+    }
+    const int hotKey = key->key() == std::exchange(copyKey_, 0) ? int(Qt::Key_C) : key->key();
+    if (!key->modifiers().testFlag(Qt::AltModifier) || !IsWindowHotKey(hotKey)) {
         return false;
     }
     // Taken here so that the release, passed on to parent widgets, is handled once.
-    Form_KeyUp(key->key(), ShiftBits(key->modifiers()));
+    Form_KeyUp(hotKey, ShiftBits(key->modifiers()));
     return true;
 }
 

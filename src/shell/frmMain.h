@@ -99,6 +99,8 @@ private:
     mutable PendingCatalogues catalogues_; // read once the window is up, joined when first needed
     bool painted_ = false;                 // what waits for the first paint has been started
     QSet<int> keysPressedHere_;            // keys pressed in this window, not yet released
+    int lastKeyPressedHere_ = 0;
+    int copyKey_ = 0; // the key of the press the Alt+C shortcut took, until its release
     std::function<void()> endApplication_;
     std::function<QDateTime()> clock_;
     Navigator1 Navigator1_;

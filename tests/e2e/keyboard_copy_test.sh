@@ -139,7 +139,43 @@ BLOCK
   e2e_stop_app
 }
 
-for scenario in scenario_visual_basic scenario_delphi scenario_general_text; do
+# A Russian developer writes in Russian: the keys report Cyrillic letters, and the hot keys must
+# still work by their Latin ones (keys given by key code: X, E, R, I, T and C on the keyboard).
+scenario_cyrillic_layout() {
+  e2e_write_settings $'[General]\r\nPersonal Name=A. Developer\r\nComments Type=0\r\n'
+  setxkbmap ru,us || return 1
+  e2e_start_app "$APP" || return 1
+  e2e_key 53 53            # чч
+  e2e_chord alt 26         # Alt+E
+  e2e_key 27               # к
+  e2e_chord alt 31         # Alt+I
+  e2e_key 28               # е
+  e2e_chord alt 54         # Alt+C
+  expect <<BLOCK
+'========================================================================
+'  Public Sub чч
+'  Purpose:
+'      к
+'  Parameters:
+'
+'
+'  Returns:
+'      е
+'------------------------------------------------------------------------
+'  History:
+'      $TODAY            A. Developer                    Creation Date
+'========================================================================
+'
+'
+'
+BLOCK
+  e2e_expect_clipboard "Cyrillic layout" "$E2E_ROOT/expected"
+  e2e_stop_app
+  setxkbmap us
+}
+
+for scenario in scenario_visual_basic scenario_delphi scenario_general_text \
+  scenario_cyrillic_layout; do
   e2e_log "== $scenario"
   "$scenario" || e2e_fail "$scenario did not run to its end"
   e2e_stop_app

@@ -43,7 +43,7 @@ e2e_cleanup() {
 # never pass by skipping; fails when the display cannot start.
 e2e_begin() {
   local tool
-  for tool in Xvfb openbox xdotool xmodmap xclip; do
+  for tool in Xvfb openbox xdotool xmodmap setxkbmap xclip; do
     if ! command -v "$tool" >/dev/null; then
       if [ "${CI:-}" = "true" ]; then
         e2e_log "FAIL: $tool is not installed"
