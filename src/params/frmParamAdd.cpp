@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QInputDialog>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -223,6 +224,16 @@ QWidget* frmParamAdd::FocusKeyTarget(const QKeyEvent& key) const {
 }
 
 bool frmParamAdd::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::InputMethod && watched == cmbParamType_->view()) {
+        // A character composed with a dead key arrives so, not as a key press: into the field too.
+        cmbParamType_->hidePopup();
+        const auto& input = *static_cast<QInputMethodEvent*>(event);
+        QInputMethodEvent composed(input.preeditString(), input.attributes());
+        composed.setCommitString(input.commitString(), input.replacementStart(),
+                                 input.replacementLength());
+        QCoreApplication::sendEvent(cmbParamType_->lineEdit(), &composed);
+        return true;
+    }
     const bool press = event->type() == QEvent::KeyPress;
     if (!press && event->type() != QEvent::KeyRelease) {
         return QDialog::eventFilter(watched, event);

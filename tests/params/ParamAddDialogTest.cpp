@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -319,9 +320,17 @@ private slots:
         QTRY_VERIFY(!type.view()->isVisible());
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("nt32"));
         QCOMPARE(type.currentText(), QStringLiteral("Int32"));
+        // A character composed with a dead key comes as an input method's commit, not a press.
+        type.showPopup();
+        QTRY_VERIFY(type.view()->isVisible());
+        QInputMethodEvent composed;
+        composed.setCommitString(QStringLiteral("\u00E9"));
+        QCoreApplication::sendEvent(type.view(), &composed);
+        QTRY_VERIFY(!type.view()->isVisible());
+        QCOMPARE(type.currentText(), QStringLiteral("Int32\u00E9"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(dialog.OKPressed());
-        QCOMPARE(type.currentText(), QStringLiteral("Int32"));
+        QCOMPARE(type.currentText(), QStringLiteral("Int32\u00E9"));
     }
 
     void enterIsOkAndEscapeIsCancel_data() {
