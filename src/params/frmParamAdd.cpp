@@ -25,9 +25,11 @@ namespace quillmark {
 
 namespace {
 
+constexpr QSize AddTypePictureSize(15, 16);
+
 // A plain "+" for the add-type button, drawn rather than shipped as a file.
 QIcon AddTypeIcon() {
-    QPixmap image(15, 16);
+    QPixmap image(AddTypePictureSize);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.fillRect(6, 3, 3, 10, Qt::darkGreen);
@@ -76,7 +78,7 @@ void frmParamAdd::CreateControls() {
     cmdAddType_->setObjectName(QStringLiteral("cmdAddType"));
     cmdAddType_->setToolTip(QStringLiteral("Add New Parameter Type To List"));
     cmdAddType_->setIcon(AddTypeIcon());
-    cmdAddType_->setIconSize(SizeFromTwips(cmdAddType_, 225, 240)); // 15 by 16 pixels at 96 dpi
+    cmdAddType_->setIconSize(SizeFromDesignPixels(cmdAddType_, AddTypePictureSize));
     PlaceInTwips(cmdAddType_, 3600, 722, 265, 285);
 
     txtParamDescription_ = new QLineEdit(this);

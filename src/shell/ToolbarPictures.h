@@ -6,11 +6,8 @@
 
 namespace quillmark {
 
-// The image list's picture size, as drawn: on the screen it is 540 by 525 twips (this size at
-// 96 dpi), so that the buttons keep their share of the toolbar at any resolution.
+// The image list's picture size, as drawn and as shown at 96 dpi.
 inline constexpr QSize ToolbarPictureSize(36, 35);
-inline constexpr int ToolbarPictureWidthTwips = 540;
-inline constexpr int ToolbarPictureHeightTwips = 525;
 
 // The toolbar's pictures by image key ("Exit", "Copy", "Options", "WebSite", "About", "Help"):
 // the desktop theme's icon when it has one, otherwise a picture of the program's own (see

@@ -27,4 +27,10 @@ QSize SizeFromTwips(const QWidget* widget, int width, int height) {
     return {TwipsToPixelsX(widget, width), TwipsToPixelsY(widget, height)};
 }
 
+QSize SizeFromDesignPixels(const QWidget* widget, QSize pixels) {
+    constexpr int TwipsPerDesignPixel = 1440 / 96;
+    return SizeFromTwips(widget, pixels.width() * TwipsPerDesignPixel,
+                         pixels.height() * TwipsPerDesignPixel);
+}
+
 } // namespace quillmark

@@ -15,5 +15,8 @@ int TwipsToPixelsY(const QWidget* widget, double twips);
 void PlaceInTwips(QWidget* control, int left, int top, int width, int height);
 // A design size in twips, as pixels for the given widget.
 QSize SizeFromTwips(const QWidget* widget, int width, int height);
+// A size in pixels at the design resolution (96 dpi), as pixels for the given widget: pictures
+// keep their share of the controls that hold them at any resolution.
+QSize SizeFromDesignPixels(const QWidget* widget, QSize pixels);
 
 } // namespace quillmark

@@ -162,8 +162,7 @@ void frmMain::BuildToolbar() {
     Toolbar1->setFloatable(false);
     // At a low resolution the toolbar is fewer pixels wide: pictures of a fixed pixel size would
     // push "Help" into the overflow menu, out of the keyboard's reach.
-    Toolbar1->setIconSize(
-        SizeFromTwips(Toolbar1, ToolbarPictureWidthTwips, ToolbarPictureHeightTwips));
+    Toolbar1->setIconSize(SizeFromDesignPixels(Toolbar1, ToolbarPictureSize));
     Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
     PlaceInTwips(Toolbar1, 0, 0, 5310, 705);
 
