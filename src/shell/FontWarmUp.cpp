@@ -30,7 +30,8 @@ void LowerThisThreadsPriority() {
 
 } // namespace
 
-FontWarmUp::FontWarmUp([[maybe_unused]] bool lowestPriority) {
+FontWarmUp::FontWarmUp([[maybe_unused]] bool lowestPriority)
+    : fill_([] { QFontDatabase::families(); }) {
 #if defined(QUILLMARK_HAVE_FONTCONFIG)
     // Once loaded, the toolkit's own FcInit() finds the configuration in place.
     Configure(
@@ -39,10 +40,14 @@ FontWarmUp::FontWarmUp([[maybe_unused]] bool lowestPriority) {
             return FontFamilyAlias::ResolveStockFamily();
         },
         lowestPriority);
+#else
+    MarkConfigured();
 #endif
 }
 
-FontWarmUp::FontWarmUp(std::function<FontFamilyAlias()> configure, bool lowestPriority) {
+FontWarmUp::FontWarmUp(std::function<FontFamilyAlias()> configure, bool lowestPriority,
+                       std::function<void()> fill)
+    : fill_(fill ? std::move(fill) : [] { QFontDatabase::families(); }) {
     Configure(configure, lowestPriority);
 }
 
@@ -54,7 +59,32 @@ void FontWarmUp::Configure(const std::function<FontFamilyAlias()>& configure, bo
         }
         stockFamily_ = configure();
         resolved_.store(true, std::memory_order_release);
+        MarkConfigured();
     });
+    if (!configuring_.joinable()) {
+        MarkConfigured(); // nothing to wait for
+    }
+}
+
+void FontWarmUp::MarkConfigured() {
+    {
+        const std::lock_guard lock(mutex_);
+        configured_ = true;
+    }
+    changed_.notify_all();
+}
+
+void FontWarmUp::WaitUntilConfiguredOrReleased() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return configured_ || fillReleased_; });
+}
+
+void FontWarmUp::ReleaseFill() {
+    {
+        const std::lock_guard lock(mutex_);
+        fillReleased_ = true;
+    }
+    changed_.notify_all();
 }
 
 FontWarmUp::~FontWarmUp() {
@@ -87,11 +117,19 @@ QFont FontWarmUp::WithFamilyResolved(const QFont& font) {
 void FontWarmUp::FillDatabase() {
     Wait();
     WaitForConfigurationUnlessLowered();
-    filling_ = StartOrSkip([] { QFontDatabase::families(); });
+    {
+        const std::lock_guard lock(mutex_);
+        fillReleased_ = false;
+    }
+    filling_ = StartOrSkip([this] {
+        WaitUntilConfiguredOrReleased();
+        fill_();
+    });
 }
 
 void FontWarmUp::Wait() {
     if (filling_.joinable()) {
+        ReleaseFill();
         filling_.join();
     }
 }

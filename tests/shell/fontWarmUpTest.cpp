@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QTest>
+#include <atomic>
 #include <chrono>
 #include <future>
+#include <optional>
 #include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
@@ -80,6 +82,53 @@ private slots:
             },
             false);
         QCOMPARE(fonts.WithFamilyResolved(StockFont()).family(), alias.Family());
+    }
+
+    // Filling the database beside a configuration still loading would load it a second time: the
+    // fill starts only once the configuration is in place.
+    void fillsTheDatabaseOnlyOnceTheConfigurationIsLoaded() {
+        std::atomic<int> step{0};
+        std::atomic<int> configuredAt{-1};
+        std::atomic<int> filledAt{-1};
+        FontWarmUp fonts(
+            [&] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                configuredAt = step++;
+                return FontFamilyAlias();
+            },
+            true, [&] { filledAt = step++; });
+        fonts.FillDatabase();
+        // Not Wait(): that would let the fill go ahead.
+        QDeadlineTimer deadline(10000);
+        while (filledAt < 0 && !deadline.hasExpired()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        QCOMPARE(configuredAt.load(), 0);
+        QCOMPARE(filledAt.load(), 1);
+    }
+
+    // At the lowest priority the configuration may not finish for a long time; once the window
+    // waits for the fill, the fill goes ahead without it.
+    void aWaitedForFillNoLongerWaitsForTheConfiguration() {
+        std::promise<void> release;
+        std::shared_future<void> released = release.get_future().share();
+        std::atomic<bool> filled{false};
+        std::optional<FontWarmUp> fonts;
+        fonts.emplace(
+            [released] {
+                released.wait();
+                return FontFamilyAlias();
+            },
+            true, [&filled] { filled = true; });
+        fonts->FillDatabase();
+        auto waited = std::async(std::launch::async, [&fonts] { fonts->Wait(); });
+        const bool returned =
+            waited.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+        release.set_value(); // lets the configuration end, so nothing hangs if Wait() did
+        waited.get();
+        QVERIFY(returned);
+        QVERIFY(filled);
+        fonts.reset();
     }
 
     // Whether the warm-up may run at the lowest priority: only while some processor is idle, and
