@@ -1,7 +1,7 @@
 // Build tool: writes pictures as C++ arrays of premultiplied ARGB pixels (see PicturePixels.h).
 // Usage: quillmark_embed_pictures OUTPUT.cpp FUNCTION NAME=SOURCE...
-// SOURCE is a PNG file, or "drawn" for the toolbar's own picture NAME (ToolbarDrawings.h). The
-// pictures are listed in the order given.
+// SOURCE is a PNG file, or "drawn" for the toolbar's own picture NAME (ToolbarDrawings.h), or
+// "drawn@2x" for that picture at twice the pixels. The pictures are listed in the order given.
 #include "shell/ToolbarDrawings.h"
 
 #include <QImage>
@@ -10,14 +10,27 @@
 
 namespace {
 
-QImage LoadPicture(const QByteArray& name, const QByteArray& source) {
+// The scale a "drawn" source asks for, or 0 if the source is not a drawing.
+int DrawingScale(const QByteArray& source) {
     if (source == "drawn") {
+        return 1;
+    }
+    if (source == "drawn@2x") {
+        return 2;
+    }
+    return 0;
+}
+
+QImage LoadPicture(const QByteArray& name, const QByteArray& source) {
+    if (const int scale = DrawingScale(source); scale > 0) {
         if (!quillmark::ToolbarDrawingKeys().contains(QString::fromLatin1(name))) {
             std::fprintf(stderr, "quillmark_embed_pictures: no drawing is named %s\n",
                          name.constData());
             return {};
         }
-        return quillmark::DrawToolbarPicture(QString::fromLatin1(name));
+        QImage picture = quillmark::DrawToolbarPicture(QString::fromLatin1(name), scale);
+        picture.setDevicePixelRatio(scale);
+        return picture;
     }
     QImage picture;
     if (!picture.load(QString::fromLocal8Bit(source), "png")) {
@@ -41,7 +54,8 @@ void AppendPicture(const QByteArray& name, const QImage& picture, int index, QBy
     }
     arrays += "\n};\n\n";
     table += "    {\"" + name + "\", " + QByteArray::number(picture.width()) + ", " +
-             QByteArray::number(picture.height()) + ", " + array + "},\n";
+             QByteArray::number(picture.height()) + ", " + array + ", " +
+             QByteArray::number(qRound(picture.devicePixelRatio())) + "},\n";
 }
 
 } // namespace

@@ -108,13 +108,14 @@ QStringList ToolbarDrawingKeys() {
     return keys;
 }
 
-QImage DrawToolbarPicture(const QString& imageKey) {
-    QImage picture(ToolbarPictureSize, QImage::Format_ARGB32_Premultiplied);
+QImage DrawToolbarPicture(const QString& imageKey, int scale) {
+    QImage picture(ToolbarPictureSize * scale, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     for (const Drawing& drawing : Drawings) {
         if (imageKey == QLatin1String(drawing.Key)) {
             QPainter painter(&picture);
             painter.setRenderHint(QPainter::Antialiasing);
+            painter.scale(scale, scale); // the same shapes, drawn in finer pixels
             drawing.Draw(painter);
         }
     }

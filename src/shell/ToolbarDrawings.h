@@ -11,8 +11,8 @@ namespace quillmark {
 
 // The image keys that have a picture.
 QStringList ToolbarDrawingKeys();
-// The picture for `imageKey` at the image list's size, premultiplied ARGB; blank for an unknown
-// key.
-QImage DrawToolbarPicture(const QString& imageKey);
+// The picture for `imageKey` at the image list's size times `scale` in pixels, premultiplied ARGB;
+// blank for an unknown key.
+QImage DrawToolbarPicture(const QString& imageKey, int scale = 1);
 
 } // namespace quillmark

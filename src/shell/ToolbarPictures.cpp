@@ -2,6 +2,7 @@
 
 #include "shell/PicturePixels.h"
 
+#include <QGuiApplication>
 #include <QPixmap>
 
 namespace quillmark {
@@ -30,23 +31,33 @@ QString ThemeName(const QString& imageKey) {
     return {};
 }
 
-// The program's own picture for `imageKey`, carried as pixels.
-QPixmap CarriedPicture(const QString& imageKey) {
+// The program's own picture for `imageKey`, carried as pixels: the finer one as well where a
+// screen has the density for it, so the toolbar is not drawn by enlarging the coarse one.
+QIcon CarriedPicture(const QString& imageKey, qreal highestPixelRatio) {
+    QIcon icon;
     for (const PicturePixels& picture : ToolbarPicturePixels()) {
-        if (imageKey == QLatin1String(picture.Name)) {
-            return QPixmap::fromImage(picture.Image());
+        if (imageKey == QLatin1String(picture.Name) &&
+            (picture.Scale == 1 || highestPixelRatio > 1.0)) {
+            icon.addPixmap(QPixmap::fromImage(picture.Image()));
         }
     }
-    QPixmap blank(ToolbarPictureSize);
-    blank.fill(Qt::transparent); // the default leaves the background undefined
-    return blank;
+    if (icon.isNull()) {
+        QPixmap blank(ToolbarPictureSize);
+        blank.fill(Qt::transparent); // the default leaves the background undefined
+        icon.addPixmap(blank);
+    }
+    return icon;
 }
 
 } // namespace
 
 QIcon ToolbarPicture(const QString& imageKey) {
+    return ToolbarPicture(imageKey, qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0);
+}
+
+QIcon ToolbarPicture(const QString& imageKey, qreal highestPixelRatio) {
     const QString themeName = ThemeName(imageKey);
-    const QIcon fallback(CarriedPicture(imageKey));
+    const QIcon fallback = CarriedPicture(imageKey, highestPixelRatio);
     // "hicolor" is only the fallback theme of application icons; searching it for action icons
     // costs start-up time and finds nothing.
     const QString desktopTheme = QIcon::themeName();

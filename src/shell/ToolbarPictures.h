@@ -13,5 +13,7 @@ inline constexpr QSize ToolbarPictureSize(36, 35);
 // the desktop theme's icon when it has one, otherwise a picture of the program's own (see
 // ToolbarDrawings.h), so the toolbar never shows blank buttons. An unknown key gives a blank one.
 QIcon ToolbarPicture(const QString& imageKey);
+// The same, for screens whose highest device pixel ratio is `highestPixelRatio`.
+QIcon ToolbarPicture(const QString& imageKey, qreal highestPixelRatio);
 
 } // namespace quillmark

@@ -62,6 +62,27 @@ private slots:
         }
     }
 
+    // On a screen of twice the density the toolbar shows the drawings at twice the pixels, not
+    // the design-size pictures enlarged; a screen of the design density still gets those exactly.
+    void denserScreensGetTheFinerDrawings() {
+        for (const QString& key : ToolbarDrawingKeys()) {
+            const QIcon icon = ToolbarPicture(key, 2.0);
+            const QImage fine = icon.pixmap(ToolbarPictureSize, 2.0)
+                                    .toImage()
+                                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            const QImage drawn = DrawToolbarPicture(key, 2);
+            QCOMPARE(fine.size(), ToolbarPictureSize * 2);
+            QVERIFY2(fine == drawn, qPrintable(key));
+            QVERIFY2(PictureOf(icon) == DrawToolbarPicture(key), qPrintable(key));
+
+            const QImage enlarged = ToolbarPicture(key, 1.0)
+                                        .pixmap(ToolbarPictureSize, 2.0)
+                                        .toImage()
+                                        .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QVERIFY2(enlarged != drawn, qPrintable(key + " is the same enlarged"));
+        }
+    }
+
     void anUnknownKeyGivesABlankPicture() {
         for (const QString& key : {QStringLiteral("Nothing"), QString(), QStringLiteral("exit")}) {
             const QImage picture = PictureOf(ToolbarPicture(key));
