@@ -55,17 +55,19 @@ void DrawGroupBoxFrame(QPainter& painter, const QRect& frame) {
     };
     drawSides(inside, 1, QColor(0, 0, 0, 5));
     drawSides(box, 2, QColor(0x70, 0x70, 0x70, 0x33));
-    // The corners: faint outside, darker where the border turns, a shadow inside.
+    // The corners: faint outside, darker where the border turns, a shadow inside. Filled as the
+    // sides are: a pen's point sits half a pixel off a filled pixel once the screen's pixels are
+    // finer than the frame's.
+    const auto fillPixel = [&painter](const QPoint& pixel, const QColor& color) {
+        painter.fillRect(QRect(pixel, QSize(1, 1)), color);
+    };
     const QPoint corners[] = {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()};
     for (const QPoint& corner : corners) {
         const QPoint inward(corner.x() == box.left() ? 1 : -1, corner.y() == box.top() ? 1 : -1);
-        painter.setPen(QColor(0x20, 0x20, 0x20, 0x0d));
-        painter.drawPoint(corner);
-        painter.setPen(QColor(0x5f, 0x5f, 0x5f, 0x37));
-        painter.drawPoint(corner + QPoint(inward.x(), 0));
-        painter.drawPoint(corner + QPoint(0, inward.y()));
-        painter.setPen(QColor(0x5c, 0x5c, 0x5c, 0x1c));
-        painter.drawPoint(corner + inward);
+        fillPixel(corner, QColor(0x20, 0x20, 0x20, 0x0d));
+        fillPixel(corner + QPoint(inward.x(), 0), QColor(0x5f, 0x5f, 0x5f, 0x37));
+        fillPixel(corner + QPoint(0, inward.y()), QColor(0x5f, 0x5f, 0x5f, 0x37));
+        fillPixel(corner + inward, QColor(0x5c, 0x5c, 0x5c, 0x1c));
     }
     painter.restore();
 }

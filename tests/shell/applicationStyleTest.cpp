@@ -111,6 +111,25 @@ private slots:
                     3);
     }
 
+    // On a screen of twice the density the frame is the same picture in pixels twice the size:
+    // its corners must not come loose from its sides.
+    void groupBoxFramesKeepTheirShapeAtTwiceTheDensity() {
+        ApplicationStyle style(QStyleFactory::create("fusion"));
+        QGroupBox box;
+        box.setStyle(&style);
+        box.resize(161, 65);
+        QImage fine(box.size() * 2, QImage::Format_ARGB32_Premultiplied);
+        fine.setDevicePixelRatio(2);
+        fine.fill(Qt::transparent);
+        box.render(&fine, QPoint(), QRegion(), QWidget::DrawChildren);
+        QImage coarse(box.size(), QImage::Format_ARGB32_Premultiplied);
+        coarse.fill(Qt::transparent);
+        box.render(&coarse, QPoint(), QRegion(), QWidget::DrawChildren);
+        QVERIFY(HasVisiblePixels(coarse));
+        fine.setDevicePixelRatio(1);
+        QCOMPARE(LargestDifference(fine, coarse.scaled(fine.size())), 0);
+    }
+
     void otherStylesAreLeftAsTheyAre() {
         std::unique_ptr<QStyle> windows(QStyleFactory::create("windows"));
         ApplicationStyle style(QStyleFactory::create("windows"));
