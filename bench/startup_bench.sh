@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Start-up benchmark: process start to main window shown, and resident memory once shown, for
 # quillmark with settings holding 0 and 100,000 catalogue entries, side by side with a bare Qt
-# Widgets window, all under one Xvfb. Each program reports "shown" itself when
-# QUILLMARK_EXIT_WHEN_SHOWN is set (see src/shell/ShownProbe.h) and exits at once.
+# Widgets window and, for reference, the same window showing one caption, all under one Xvfb.
+# Each program reports "shown" itself when QUILLMARK_EXIT_WHEN_SHOWN is set (see
+# src/shell/ShownProbe.h) and exits at once.
 # Usage: bench/startup_bench.sh [build-dir] [runs] [pause]   (build the targets quillmark and
 # quillmark_bare_window first). Start-up times on a shared machine scatter by a third from run to
 # run; the median of 41 or more interleaved runs is steady to a few per cent. By default each
@@ -53,12 +54,12 @@ make_home() { # name entries-per-catalogue
 make_home empty 0
 make_home large 25000
 
-run_once() { # home program -> "microseconds kilobytes"
+run_once() { # home program [argument] -> "microseconds kilobytes"
   local home="$root/$1" start out
   start=$(date +%s%N)
   out=$(HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
         XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/runtime" TMPDIR="$home/tmp" QUILLMARK_EXIT_WHEN_SHOWN=1 \
-        timeout 30 "$2")
+        timeout 30 "${@:2}")
   local shown=${out#shown_ns=}
   shown=${shown%% *}
   echo "$(( (shown - start) / 1000 )) ${out##*rss_kb=}"
@@ -68,7 +69,7 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 quartiles() { sort -n | awk '{ v[NR] = $1 } END { printf "%.1f-%.1f", v[int((NR + 3) / 4)] / 1000, v[int((3 * NR + 3) / 4)] / 1000 }'; }
 
 declare -A times spread memory
-configs=(bare app_0 app_100000)
+configs=(bare label app_0 app_100000)
 for config in "${configs[@]}"; do : >"$root/$config.times"; : >"$root/$config.rss"; done
 run_once empty "$bare" >/dev/null # warm the caches once
 for ((i = 0; i < runs; i++)); do # interleaved, so drift hits every program alike
@@ -76,6 +77,7 @@ for ((i = 0; i < runs; i++)); do # interleaved, so drift hits every program alik
     [ "$pause" = 0 ] || sleep "$pause"
     case $config in
       bare) result=$(run_once empty "$bare") ;;
+      label) result=$(run_once empty "$bare" --one-label) ;;
       app_0) result=$(run_once empty "$app") ;;
       app_100000) result=$(run_once large "$app") ;;
     esac
@@ -95,6 +97,7 @@ printf '|%s|%s|%s|%s|%s|%s|\n' "--------------------------------------" "-------
 for config in "${configs[@]}"; do
   case $config in
     bare) label="bare Qt Widgets window" ;;
+    label) label="(the same with one caption)" ;;
     app_0) label="quillmark, no settings file" ;;
     app_100000) label="quillmark, 100,000 catalogue entries" ;;
   esac
