@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QtMath>
 
 namespace quillmark {
 
@@ -27,14 +28,26 @@ namespace {
 
 constexpr QSize AddTypePictureSize(15, 16);
 
-// A plain "+" for the add-type button, drawn rather than shipped as a file.
-QIcon AddTypeIcon() {
-    QPixmap image(AddTypePictureSize);
+// A plain "+" for the add-type button, drawn rather than shipped as a file, in `scale` device
+// pixels per picture pixel.
+QPixmap AddTypePicture(int scale) {
+    QPixmap image(AddTypePictureSize * scale);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.fillRect(6, 3, 3, 10, Qt::darkGreen);
     painter.fillRect(2, 7, 11, 3, Qt::darkGreen);
-    return QIcon(image);
+    return image;
+}
+
+// Drawn for the densest screen as well, so that it is not shown enlarged and blurred there.
+QIcon AddTypeIcon() {
+    QIcon icon(AddTypePicture(1));
+    const int finest = qCeil(qGuiApp->devicePixelRatio());
+    if (finest > 1) {
+        icon.addPixmap(AddTypePicture(finest));
+    }
+    return icon;
 }
 
 } // namespace

@@ -107,6 +107,32 @@ private slots:
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u", ")));
     }
 
+    // The "+" is made of whole pixels on any screen: drawn at the screen's density, not the
+    // design-size picture enlarged (this suite runs again on a screen of twice the density).
+    void theAddTypePictureIsSharpOnThisScreen() {
+        ParamTypeCatalogues catalogues;
+        frmParamAdd dialog(DevelopmentLanguage::VB, catalogues);
+        QPushButton& button = *dialog.cmdAddType();
+        const qreal ratio = button.devicePixelRatioF();
+        const QImage picture = button.icon()
+                                   .pixmap(button.iconSize(), ratio)
+                                   .toImage()
+                                   .convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(picture.size(), button.iconSize() * ratio);
+        int green = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb pixel = picture.pixel(x, y);
+                if (qAlpha(pixel) == 0) {
+                    continue;
+                }
+                QCOMPARE(QColor::fromRgba(pixel), QColor(Qt::darkGreen));
+                ++green;
+            }
+        }
+        QVERIFY(green > 0);
+    }
+
     void typeListShowsEveryEntryWhole() {
         // The list sizes all its entries like the first; none may come out clipped or overlap.
         ParamTypeCatalogues catalogues;

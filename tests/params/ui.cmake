@@ -11,6 +11,10 @@ quillmark_add_qtest(param_add_dialog_tests
     ${quillmark_tests_root}/support/IsolatedEnvironment.cpp
 )
 target_include_directories(param_add_dialog_tests PRIVATE ${quillmark_tests_root})
+# Again on a screen of twice the density.
+add_test(NAME param_add_dialog_dense_screen_tests COMMAND param_add_dialog_tests)
+set_tests_properties(param_add_dialog_dense_screen_tests PROPERTIES
+    ENVIRONMENT "${QUILLMARK_TEST_ENV};QT_SCALE_FACTOR=2")
 
 # Two processes appending types at once, through a small helper program.
 add_executable(type_appender TypeAppender.cpp)
