@@ -20,7 +20,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QtMath>
 
 namespace quillmark {
 
@@ -43,7 +42,7 @@ QPixmap AddTypePicture(int scale) {
 // Drawn for the densest screen as well, so that it is not shown enlarged and blurred there.
 QIcon AddTypeIcon() {
     QIcon icon(AddTypePicture(1));
-    const int finest = qCeil(qGuiApp->devicePixelRatio());
+    const int finest = FinestPictureScale();
     if (finest > 1) {
         icon.addPixmap(AddTypePicture(finest));
     }

@@ -23,6 +23,10 @@ template <typename Work> std::thread StartOrSkip(Work work) {
     }
 }
 
+void FillToolkitDatabase() {
+    QFontDatabase::families();
+}
+
 // Linux keeps a nice value per thread. Lowering it needs no privilege; nothing raises it again.
 void LowerThisThreadsPriority() {
     setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
@@ -30,8 +34,7 @@ void LowerThisThreadsPriority() {
 
 } // namespace
 
-FontWarmUp::FontWarmUp([[maybe_unused]] bool lowestPriority)
-    : fill_([] { QFontDatabase::families(); }) {
+FontWarmUp::FontWarmUp([[maybe_unused]] bool lowestPriority) : fill_(&FillToolkitDatabase) {
 #if defined(QUILLMARK_HAVE_FONTCONFIG)
     // Once loaded, the toolkit's own FcInit() finds the configuration in place.
     Configure(
@@ -47,7 +50,7 @@ FontWarmUp::FontWarmUp([[maybe_unused]] bool lowestPriority)
 
 FontWarmUp::FontWarmUp(std::function<FontFamilyAlias()> configure, bool lowestPriority,
                        std::function<void()> fill)
-    : fill_(fill ? std::move(fill) : [] { QFontDatabase::families(); }) {
+    : fill_(fill ? std::move(fill) : std::function<void()>(&FillToolkitDatabase)) {
     Configure(configure, lowestPriority);
 }
 

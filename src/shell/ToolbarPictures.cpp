@@ -1,8 +1,8 @@
 #include "shell/ToolbarPictures.h"
 
 #include "shell/PicturePixels.h"
+#include "shell/Twips.h"
 
-#include <QGuiApplication>
 #include <QPixmap>
 
 namespace quillmark {
@@ -52,7 +52,7 @@ QIcon CarriedPicture(const QString& imageKey, qreal highestPixelRatio) {
 } // namespace
 
 QIcon ToolbarPicture(const QString& imageKey) {
-    return ToolbarPicture(imageKey, qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0);
+    return ToolbarPicture(imageKey, FinestPictureScale());
 }
 
 QIcon ToolbarPicture(const QString& imageKey, qreal highestPixelRatio) {

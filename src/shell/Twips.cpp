@@ -1,7 +1,9 @@
 #include "shell/Twips.h"
 
+#include <QGuiApplication>
 #include <QSize>
 #include <QWidget>
+#include <QtMath>
 #include <cmath>
 
 namespace quillmark {
@@ -25,6 +27,10 @@ void PlaceInTwips(QWidget* control, int left, int top, int width, int height) {
 
 QSize SizeFromTwips(const QWidget* widget, int width, int height) {
     return {TwipsToPixelsX(widget, width), TwipsToPixelsY(widget, height)};
+}
+
+int FinestPictureScale() {
+    return qGuiApp != nullptr ? qCeil(qGuiApp->devicePixelRatio()) : 1;
 }
 
 QSize SizeFromDesignPixels(const QWidget* widget, QSize pixels) {

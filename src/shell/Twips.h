@@ -18,5 +18,8 @@ QSize SizeFromTwips(const QWidget* widget, int width, int height);
 // A size in pixels at the design resolution (96 dpi), as pixels for the given widget: pictures
 // keep their share of the controls that hold them at any resolution.
 QSize SizeFromDesignPixels(const QWidget* widget, QSize pixels);
+// Device pixels per picture pixel on the densest screen: 1 where no screen is denser than the
+// design, so that pictures drawn at this scale too are sharp on every screen.
+int FinestPictureScale();
 
 } // namespace quillmark
