@@ -94,14 +94,11 @@ done
 printf '\nStart-up to window shown, median of %d runs (Xvfb, %s s apart)\n\n' "$runs" "$pause"
 printf '| %-36s | %10s | %12s | %9s | %9s | %9s |\n' "Program" "start (ms)" "middle half" "vs bare" "RSS (MiB)" "vs bare"
 printf '|%s|%s|%s|%s|%s|%s|\n' "--------------------------------------" "------------" "--------------" "-----------" "-----------" "-----------"
+declare -A names=([bare]="bare Qt Widgets window" [label]="(the same with one caption)"
+                   [app_0]="quillmark, no settings file"
+                   [app_100000]="quillmark, 100,000 catalogue entries")
 for config in "${configs[@]}"; do
-  case $config in
-    bare) label="bare Qt Widgets window" ;;
-    label) label="(the same with one caption)" ;;
-    app_0) label="quillmark, no settings file" ;;
-    app_100000) label="quillmark, 100,000 catalogue entries" ;;
-  esac
-  awk -v l="$label" -v t="${times[$config]}" -v q="${spread[$config]}" -v m="${memory[$config]}" \
+  awk -v l="${names[$config]}" -v t="${times[$config]}" -v q="${spread[$config]}" -v m="${memory[$config]}" \
       -v bt="${times[bare]}" -v bm="${memory[bare]}" \
       'BEGIN { printf "| %-36s | %10.1f | %12s | %8.2fx | %9.1f | %8.2fx |\n", l, t / 1000, q, t / bt, m / 1024, m / bm }'
 done
@@ -109,12 +106,8 @@ done
 # The target, where the reader of the table sees it.
 printf '\nTarget: start-up and memory within 1.3x the bare window'"'"'s\n'
 for config in app_0 app_100000; do
-  case $config in
-    app_0) label="no settings file" ;;
-    app_100000) label="100,000 catalogue entries" ;;
-  esac
-  awk -v l="$label" -v t="${times[$config]}" -v m="${memory[$config]}" \
+  awk -v l="${names[$config]}" -v t="${times[$config]}" -v m="${memory[$config]}" \
       -v bt="${times[bare]}" -v bm="${memory[bare]}" 'BEGIN {
         time = (t <= 1.3 * bt) ? "met" : "not met"; rss = (m <= 1.3 * bm) ? "met" : "not met"
-        printf "  quillmark, %-26s start-up %s (%.3fx), memory %s (%.3fx)\n", l ":", time, t / bt, rss, m / bm }'
+        printf "  %-37s start-up %s (%.3fx), memory %s (%.3fx)\n", l ":", time, t / bt, rss, m / bm }'
 done
